@@ -1,0 +1,2 @@
+file(SIZE "${FILE}" size)
+message("${size} bytes")

@@ -1,0 +1,19 @@
+#!/bin/sh
+# Runs one Windows test program in the test run's prefix. Wine's trace of
+# the programs the test starts goes to a log that the harness reads.
+prefix=$1
+shift
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+log="$prefix/relay-$$.log"
+: >"$log"
+export KW_RELAY_LOG="$log"
+WINE=${KW_WINE64:-/usr/lib/wine/wine64}
+"$WINE" "$@" 2>>"$log"
+status=$?
+if [ $status -ne 0 ]; then
+    echo "--- last lines of Wine's output ---"
+    grep -v -e ':Call ' -e ':Ret ' "$log" | tail -n 20
+fi
+rm -f "$log"
+exit $status
