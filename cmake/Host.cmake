@@ -12,3 +12,4 @@ target_compile_options(uninstaller_pure PRIVATE ${WARNINGS})
 
 find_package(GTest REQUIRED)
 add_subdirectory(tests/host)
+option(KW_FUZZ "Build the fuzz targets (clang)" OFF)
