@@ -142,3 +142,88 @@ char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 
 bool StartsWith(const char* text, const char* prefix) {
     return strncmp(text, prefix, strlen(prefix)) == 0;
 }
+
+void AsciiLowerCaseBytes(char* bytes, size_t length) {
+    for (size_t i = 0; i < length; i++) bytes[i] = AsciiLower(bytes[i]);
+}
+
+void (*LowerCaseBytes)(char* bytes, size_t length) = AsciiLowerCaseBytes;
+
+String LowerCased(const char* text, size_t length) {
+    String lowered(text, length);
+    if (length) LowerCaseBytes(lowered.Reserve(length), length);
+    return lowered;
+}
+
+String TrimmedSpaces(const char* text) {
+    if (!text) return String();
+    const char* begin = text;
+    while (*begin == ' ') begin++;
+    const char* end = begin + strlen(begin);
+    while (end > begin && end[-1] == ' ') end--;
+    return String(begin, static_cast<size_t>(end - begin));
+}
+
+uint64_t HashBytes(const void* bytes, size_t length, uint64_t seed) {
+    const unsigned char* p = static_cast<const unsigned char*>(bytes);
+    uint64_t hash = seed;
+    for (size_t i = 0; i < length; i++) {
+        hash ^= p[i];
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+size_t StringSet::SlotOf(const char* bytes, size_t length) const {
+    size_t mask = capacity_ - 1;
+    size_t slot = static_cast<size_t>(HashBytes(bytes, length)) & mask;
+    while (used_[slot]) {
+        const String& s = slots_[slot];
+        if (s.Length() == length && (length == 0 || memcmp(s.c_str(), bytes, length) == 0)) break;
+        slot = (slot + 1) & mask;
+    }
+    return slot;
+}
+
+bool StringSet::Contains(const char* bytes, size_t length) const {
+    if (!capacity_) return false;
+    return used_[SlotOf(bytes, length)];
+}
+
+bool StringSet::Insert(String&& text) {
+    if ((count_ + 1) * 2 > capacity_) {
+        // Grow to keep the table at most half full, rehashing every entry.
+        size_t capacity = capacity_ ? capacity_ * 2 : 16;
+        String* oldSlots = slots_;
+        bool* oldUsed = used_;
+        size_t oldCapacity = capacity_;
+        slots_ = static_cast<String*>(MemAlloc(BaseHeap, capacity * sizeof(String)));
+        used_ = static_cast<bool*>(MemAlloc(BaseHeap, capacity * sizeof(bool)));
+        for (size_t i = 0; i < capacity; i++) new (static_cast<void*>(&slots_[i])) String();
+        capacity_ = capacity;
+        for (size_t i = 0; i < oldCapacity; i++) {
+            if (!oldUsed[i]) continue;
+            size_t slot = SlotOf(oldSlots[i].c_str(), oldSlots[i].Length());
+            slots_[slot] = static_cast<String&&>(oldSlots[i]);
+            used_[slot] = true;
+        }
+        for (size_t i = 0; i < oldCapacity; i++) oldSlots[i].~String();
+        MemFree(BaseHeap, oldSlots);
+        MemFree(BaseHeap, oldUsed);
+    }
+    size_t slot = SlotOf(text.c_str(), text.Length());
+    if (used_[slot]) return false;
+    slots_[slot] = static_cast<String&&>(text);
+    used_[slot] = true;
+    count_++;
+    return true;
+}
+
+void StringSet::Clear() {
+    for (size_t i = 0; i < capacity_; i++) slots_[i].~String();
+    MemFree(BaseHeap, slots_);
+    MemFree(BaseHeap, used_);
+    slots_ = nullptr;
+    used_ = nullptr;
+    capacity_ = count_ = 0;
+}

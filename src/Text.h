@@ -93,6 +93,30 @@ private:
     size_t capacity_;
 };
 
+// FNV-1a over bytes, the hash of the program's lookup tables.
+uint64_t HashBytes(const void* bytes, size_t length, uint64_t seed = 14695981039346656037ull);
+
+// A set of byte strings with lookups in constant time (open addressing).
+class StringSet {
+public:
+    StringSet() = default;
+    StringSet(const StringSet&) = delete;
+    StringSet& operator=(const StringSet&) = delete;
+    ~StringSet() { Clear(); }
+    // Adds `text`; false when an equal string is already in the set.
+    bool Insert(String&& text);
+    bool Contains(const char* bytes, size_t length) const;
+    size_t Count() const { return count_; }
+    void Clear();
+
+private:
+    size_t SlotOf(const char* bytes, size_t length) const;
+    String* slots_ = nullptr;  // capacity_ strings; an empty slot has a null text
+    bool* used_ = nullptr;
+    size_t capacity_ = 0;
+    size_t count_ = 0;
+};
+
 // The text-to-integer conversion used wherever a number is read from text:
 // leading blanks and tabs skipped, an optional sign, then decimal digits, or
 // "$" and hexadecimal digits, or "%" and binary digits, up to the first
@@ -103,6 +127,19 @@ int64_t TextToInteger(const char* text);
 
 // TextToInteger's low 32 bits, read as a signed integer.
 int32_t TextToInteger32(const char* text);
+
+// Lower-cases `length` bytes in place with the system's rules for the ANSI
+// code page; ASCII-only until the Windows start-up installs CharLowerBuffA.
+// Every case-insensitive comparison of text from the user or the data file
+// goes through it, so that both sides are folded alike.
+extern void (*LowerCaseBytes)(char* bytes, size_t length);
+void AsciiLowerCaseBytes(char* bytes, size_t length);
+
+// A lower-cased copy of `text` (through LowerCaseBytes).
+String LowerCased(const char* text, size_t length);
+
+// `text` without blanks (spaces only) at both ends.
+String TrimmedSpaces(const char* text);
 
 // ASCII-only letter-case folding, for fixed command words and file-name
 // patterns; text from the user or the data file uses the system's rules.

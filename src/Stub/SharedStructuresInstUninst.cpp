@@ -1,5 +1,7 @@
 #include "SharedStructuresInstUninst.h"
 
+#include "../Localization.h"
+
 const char* const TaskOSFlagNames[TaskOSFlagCount] = {
     "Win95",   "WinNT4",        "Win98",    "WinMe",         "Win2000", "WinXP",
     "WinServer2003", "WinVista", "WinServer2008", "Win7", "Win8",    "WinServer2012",
@@ -8,7 +10,6 @@ const char* const TaskOSFlagNames[TaskOSFlagCount] = {
 // The lists are plain globals with trivial construction (all fields zero),
 // so they exist before any code runs and need no start-up order.
 UninstallConfigRecord UninstallConfig;
-int LangIsRTL;
 List<String> LeaveFilesList;
 RecordList<CloseItem> CloseItemsList;
 RecordList<TaskItem> DoneTasksList;
@@ -70,10 +71,34 @@ void FreeDetails(DetailsKind kind, void* details) {
     }
 }
 
+namespace {
+
+// The normalized forms of LeaveFilesList, for membership in constant time.
+StringSet LeaveFileKeys;
+
+String LeaveFileKey(const char* path) {
+    String trimmed = TrimmedSpaces(path);
+    return LowerCased(trimmed.c_str(), trimmed.Length());
+}
+
+}  // namespace
+
+int AddLeaveFile(const char* path) {
+    if (!LeaveFileKeys.Insert(LeaveFileKey(path))) return 0;
+    LeaveFilesList.Add(String(path));
+    return 1;
+}
+
+int IsLeaveFile(const char* path) {
+    String key = LeaveFileKey(path);
+    return LeaveFileKeys.Contains(key.c_str(), key.Length()) ? 1 : 0;
+}
+
 void ResetUninstallData() {
     UninstallConfig = UninstallConfigRecord();
     LangIsRTL = 0;
     LeaveFilesList.Clear();
+    LeaveFileKeys.Clear();
     CloseItemsList.Clear();
     DoneTasksList.Clear();
     UninstallerTasksList.Clear();

@@ -216,7 +216,6 @@ struct CreatedFolder {
 
 // The process-wide uninstall data, empty until the data file is loaded.
 extern UninstallConfigRecord UninstallConfig;
-extern int LangIsRTL;
 extern List<String> LeaveFilesList;
 extern RecordList<CloseItem> CloseItemsList;
 extern RecordList<TaskItem> DoneTasksList;
@@ -225,5 +224,12 @@ extern List<String> CreatedFilesList;
 extern RecordList<CreatedFolder> CreatedFoldersList;
 extern RecordList<RegistryKeyEntry> RegistryKeysList;
 
-// Empties every list and resets the configuration to its defaults.
+// Appends `path` to LeaveFilesList unless an entry already equals it after
+// both are trimmed of spaces and lower-cased. Returns 1 when appended.
+int AddLeaveFile(const char* path);
+
+// 1 when `path` matches an entry of LeaveFilesList by the same comparison.
+int IsLeaveFile(const char* path);
+
+// Empties every list and resets the configuration and LangIsRTL.
 void ResetUninstallData();

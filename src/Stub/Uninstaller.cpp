@@ -5,6 +5,8 @@
 #include <objbase.h>
 
 #include "../DPI.h"
+#include "../Localization.h"
+#include "CSVParser.h"
 #include "OSVersionEx.h"
 #include "OnErrorUninstaller.h"
 #include "SecurityFunctions.h"
@@ -19,11 +21,14 @@ LateBoundTable LateBound;
 
 namespace {
 
-// The CSV field table and the localized text table arrive with their modules;
-// the lists of the data file are process-wide records (SharedStructures).
+// Case-insensitive comparisons fold with the system's ANSI rules.
+void LowerWithSystem(char* bytes, size_t length) {
+    if (length) CharLowerBuffA(bytes, static_cast<DWORD>(length));
+}
 
 void InitRuntimeMachinery() {
     MARK_SOURCE();
+    LowerCaseBytes = LowerWithSystem;
     // InitCommonControls exists on every system; the Ex form and its
     // progress-bar class registration only from comctl32 4.70 on.
     InitCommonControls();
@@ -71,7 +76,7 @@ void RunUninstallerProcess() {
     CreateDefaultFont();                                   // step 1
     ResetUninstallData();                                  // step 2: the seven lists, empty
     InstallErrorTrap();                                    // step 3
-    MARK_SOURCE();                                         // step 4: CSV table (with its module)
+    ResetCsvFields();                                      // step 4
     HMODULE advapi = LoadLibraryA("Advapi32.dll");         // step 5
     LateBound.InitializeSecurityDescriptor =
         LookUpFunction<InitializeSecurityDescriptorFn>(advapi, "InitializeSecurityDescriptor");
@@ -83,7 +88,8 @@ void RunUninstallerProcess() {
     LateBound.CoCreateGuid = LookUpFunction<CoCreateGuidFn>(ole, "CoCreateGuid");
     LateBound.StringFromGUID2 = LookUpFunction<StringFromGUID2Fn>(ole, "StringFromGUID2");
     LateBound.Shell32 = LoadLibraryA("shell32.dll");       // step 8
-    LateBound.LocalizationOSCode = GetOSVersionCode();     // step 9
+    ResetLocalizedTexts();                                 // step 9
+    LocalizationOSCode = GetOSVersionCode();
     MARK_SOURCE();
     LateBound.Kernel32 = LoadLibraryA("kernel32.dll");     // step 10
     LateBound.Ntdll = LoadLibraryA("Ntdll.dll");

@@ -30,8 +30,7 @@ struct LateBoundTable {
     HMODULE Shell32;
     HMODULE Kernel32;
     HMODULE Ntdll;
-    int ChannelIsNTFamily;   // the NT-family flag the shared-memory channel uses
-    int LocalizationOSCode;  // the OS code the localized texts use
+    int ChannelIsNTFamily;  // the NT-family flag the shared-memory channel uses
 };
 extern LateBoundTable LateBound;
 
@@ -70,6 +69,19 @@ void RunRelaunch();
 // The full path of the first "_Uninstall_N.exe" in `folder` that does not
 // exist; empty when every number is taken.
 String MakeTemporaryCopyName(const char* folder);
+
+// Loads the uninstall data file into UninstallConfig, LangIsRTL, the
+// localized text table and the lists. Returns 0 only when the file cannot
+// be opened (the records then keep what they held); 1 otherwise, for any
+// content.
+int LoadUninstallData(const char* path);
+
+// Reads the run-mode trailer (last 4 bytes) of the running executable or of
+// `path`: TrailerRead with the value (-1 when the file is shorter than 4
+// bytes), or TrailerUnreadable when it cannot be opened or read; `value` is
+// then unchanged.
+int ReadRunModeTrailer(int32_t* value);
+int ReadRunModeTrailerFrom(const char* path, int32_t* value);
 
 // The uninstall driver of the temporary copy. Never returns.
 void RunUninstallDriver();

@@ -1,0 +1,101 @@
+// The uninstall data file: an INI-style document parsed from its bytes, and
+// the reader that turns it into the process-wide records, lists and texts.
+// Pure: the file is read by LoadUninstallData (Uninstaller.h).
+#pragma once
+
+#include <stdint.h>
+
+#include "../Text.h"
+
+// An INI document indexed once: groups by name and keys by group and name,
+// both without regard to letter case (through LowerCaseBytes), first
+// occurrence winning. Lines end at CR, LF or CR LF; leading blanks and tabs
+// are ignored; ";" starts a comment; "[" opens a group named up to the next
+// "]" (the rest of the line when there is none); other lines are key lines
+// split at the first "=". Decided here: a non-empty line without "=" that is
+// neither comment nor header carries no key and is ignored.
+class IniDocument {
+public:
+    IniDocument() = default;
+    IniDocument(const IniDocument&) = delete;
+    IniDocument& operator=(const IniDocument&) = delete;
+    ~IniDocument();
+
+    // Indexes `size` bytes (copied). Never fails; a UTF-8 byte-order mark
+    // makes the document UTF-8.
+    void Parse(const char* bytes, size_t size);
+
+    bool IsUtf8() const { return utf8_; }
+
+    // The group of that name, or -1. The empty name selects the part of the
+    // file before the first group header (which always exists, maybe empty).
+    // In a UTF-8 document the name is taken as Latin-1 and encoded to UTF-8.
+    long FindGroup(const char* name) const;
+
+    // The value of `key` in `group`, decoded to single-byte text in a UTF-8
+    // document; empty for a missing group or key.
+    String ReadText(long group, const char* key) const;
+
+    // ReadText through the text-to-integer conversion; 0 when missing.
+    int64_t ReadInteger(long group, const char* key) const;
+
+    // The key lines of `group` in file order, for value lists.
+    size_t KeyCount(long group) const;
+    String ValueAt(long group, size_t index) const;
+
+    // Groups as they stand in the file, the part before the first header
+    // included.
+    size_t GroupCount() const { return groups_.Count(); }
+
+private:
+    struct Span {
+        size_t Offset, Length;
+    };
+    struct Group {
+        Span Name;
+        size_t FirstKey, KeyCount;
+    };
+    struct Key {
+        Span Name, Value;
+    };
+    void AddGroup(Span name);
+    void AddKey(Span name, Span value);
+    void BuildIndex();
+    String LookupName(const char* name) const;  // encoded and lower-cased like the index
+    bool NameEquals(Span name, const String& lowered) const;
+    long FindKey(long group, const char* key) const;
+    String Decode(Span value) const;
+
+    String bytes_;    // the file as read
+    String lowered_;  // the same bytes lower-cased, for name comparisons
+    bool utf8_ = false;
+    List<Group> groups_;
+    List<Key> keys_;
+    long* groupIndex_ = nullptr;  // open addressing, -1 empty; mask groupSlots_ - 1
+    size_t groupSlots_ = 0;
+    long* keyIndex_ = nullptr;
+    size_t keySlots_ = 0;
+};
+
+// Single-byte text from UTF-8: each character up to U+00FF becomes its byte,
+// any other character, and every byte of an invalid or truncated sequence,
+// becomes "?".
+String DecodeUtf8ToLatin1(const char* bytes, size_t length);
+
+// UTF-8 for single-byte text read as Latin-1.
+String EncodeLatin1ToUtf8(const char* bytes, size_t length);
+
+// Fills UninstallConfig, LangIsRTL, the localized text table and the seven
+// lists from the uninstall data file's bytes, replacing what they held, and
+// substitutes the product name and version in the texts. Never fails.
+void ParseUninstallData(const char* bytes, size_t size);
+
+// The run-mode trailer, from the last four bytes of the executable
+// (little-endian).
+int32_t RunModeTrailerFromBytes(const unsigned char last4[4]);
+
+enum TrailerReadResult { TrailerRead = 0, TrailerUnreadable = 1 };
+
+// The driver's message for a trailer reading, or null when the run may go
+// on (trailer 0 or 1).
+const char* RunModeTrailerProblem(TrailerReadResult result, int32_t value);
