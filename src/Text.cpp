@@ -55,6 +55,8 @@ void String::SetLength(size_t length) {
 }
 
 void String::Append(const char* bytes, size_t length) {
+    // No string comes near this size; the bound keeps the sums below exact.
+    if (length > (static_cast<size_t>(-1) >> 2) - length_) return;
     if (length == 0) {
         if (!text_) Reserve(0);
         return;
@@ -171,6 +173,11 @@ uint64_t HashBytes(const void* bytes, size_t length, uint64_t seed) {
         hash ^= p[i];
         hash *= 1099511628211ull;
     }
+    // FNV's low bits mix poorly, and the tables index by the low bits:
+    // a final avalanche spreads every input bit over them.
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 33;
     return hash;
 }
 

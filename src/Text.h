@@ -93,7 +93,7 @@ private:
     size_t capacity_;
 };
 
-// FNV-1a over bytes, the hash of the program's lookup tables.
+// FNV-1a over bytes with a final mix, the hash of the lookup tables.
 uint64_t HashBytes(const void* bytes, size_t length, uint64_t seed = 14695981039346656037ull);
 
 // A set of byte strings with lookups in constant time (open addressing).

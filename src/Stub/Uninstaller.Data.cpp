@@ -9,6 +9,10 @@ namespace {
 
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 
+// Groups up to this many keys are searched in place: their keys lie side by
+// side in memory, which beats a table lookup that misses the cache.
+const size_t ScannedGroupKeys = 16;
+
 size_t TableSizeFor(size_t entries) {
     size_t slots = 16;
     while (slots < entries * 2) slots *= 2;
@@ -112,12 +116,17 @@ void IniDocument::BuildIndex() {
         if (!taken) groupIndex_[slot] = static_cast<long>(g);
     }
 
-    keySlots_ = TableSizeFor(keys_.Count());
+    size_t indexedKeys = 0;
+    for (size_t g = 0; g < groups_.Count(); g++) {
+        if (groups_[g].KeyCount > ScannedGroupKeys) indexedKeys += groups_[g].KeyCount;
+    }
+    keySlots_ = TableSizeFor(indexedKeys);
     keyIndex_ = static_cast<long*>(MemAlloc(BaseHeap, keySlots_ * sizeof(long)));
     for (size_t i = 0; i < keySlots_; i++) keyIndex_[i] = -1;
     for (size_t g = 0; g < groups_.Count(); g++) {
-        uint64_t seed = GroupSeed(static_cast<long>(g));
         const Group& group = groups_[g];
+        if (group.KeyCount <= ScannedGroupKeys) continue;
+        uint64_t seed = GroupSeed(static_cast<long>(g));
         for (size_t k = group.FirstKey; k < group.FirstKey + group.KeyCount; k++) {
             const Span& name = keys_[k].Name;
             size_t slot = static_cast<size_t>(HashBytes(low + name.Offset, name.Length, seed)) & (keySlots_ - 1);
@@ -162,6 +171,12 @@ long IniDocument::FindKey(long group, const char* key) const {
     if (group < 0 || static_cast<size_t>(group) >= groups_.Count() || !keyIndex_) return -1;
     String lowered = LookupName(key);
     const Group& g = groups_[static_cast<size_t>(group)];
+    if (g.KeyCount <= ScannedGroupKeys) {
+        for (size_t k = g.FirstKey; k < g.FirstKey + g.KeyCount; k++) {
+            if (NameEquals(keys_[k].Name, lowered)) return static_cast<long>(k);  // the first wins
+        }
+        return -1;
+    }
     size_t slot = static_cast<size_t>(HashBytes(lowered.c_str(), lowered.Length(), GroupSeed(group))) &
                   (keySlots_ - 1);
     while (keyIndex_[slot] >= 0) {
