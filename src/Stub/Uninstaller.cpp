@@ -21,11 +21,6 @@ LateBoundTable LateBound;
 
 namespace {
 
-// Case-insensitive comparisons fold with the system's ANSI rules.
-void LowerWithSystem(char* bytes, size_t length) {
-    if (length) CharLowerBuffA(bytes, static_cast<DWORD>(length));
-}
-
 void InitRuntimeMachinery() {
     MARK_SOURCE();
     LowerCaseBytes = LowerWithSystem;
@@ -69,6 +64,16 @@ void CreateDefaultFont() {
 }
 
 }  // namespace
+
+void LowerWithSystem(char* bytes, size_t length) {
+    // CharLowerBuffA takes a 32-bit length; no text of the program is longer.
+    while (length) {
+        DWORD part = length > 0x40000000u ? 0x40000000u : static_cast<DWORD>(length);
+        CharLowerBuffA(bytes, part);
+        bytes += part;
+        length -= part;
+    }
+}
 
 void RunUninstallerProcess() {
     MARK_SOURCE();

@@ -46,6 +46,10 @@ Fn LookUpFunction(HMODULE library, const char* name) {
     return function;
 }
 
+// Lower-cases with the system's ANSI rules (CharLowerBuffA); start-up makes
+// it the program's LowerCaseBytes.
+void LowerWithSystem(char* bytes, size_t length);
+
 // The start-up sequence of every process; ends the process with exit code 0
 // and never returns.
 void RunUninstallerProcess();

@@ -336,7 +336,9 @@ RunOutcome RunAndWatch(const std::string& commandLine, Answerer answer, DWORD ti
     std::string log = RelayLogFrom(logStart);
     auto boxCalls = RelayCalls(log, "user32.MessageBoxA");
     for (size_t i = 0; i < boxCalls.size() && i < outcome.Boxes.size(); i++) {
-        if (boxCalls[i].size() >= 4) outcome.Boxes[i].Flags = strtoll(boxCalls[i][3].c_str(), nullptr, 16);
+        if (boxCalls[i].size() < 4) continue;
+        outcome.Boxes[i].Owner = strtoll(boxCalls[i][0].c_str(), nullptr, 16);
+        outcome.Boxes[i].Flags = strtoll(boxCalls[i][3].c_str(), nullptr, 16);
     }
     for (const char* name : {"KERNEL32.CreateProcessA", "kernel32.CreateProcessA"}) {
         for (const auto& args : RelayCalls(log, name)) {

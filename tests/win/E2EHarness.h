@@ -17,6 +17,7 @@ struct SeenBox {
     std::string Text;
     std::vector<std::string> Buttons;  // captions in creation order, "&" removed
     long long Flags = -1;              // MessageBoxA's flags from the relay trace, -1 if unseen
+    long long Owner = -1;              // its owner window (0 for none), likewise
 };
 
 struct StartedProcess {
