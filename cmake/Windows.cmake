@@ -33,3 +33,11 @@ option(KW_WINDOWS_TESTS "Build the Windows tests" ON)
 if(KW_WINDOWS_TESTS)
     add_subdirectory(tests/win)
 endif()
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # The shipped exe itself: format, subsystem, imports, resources, manifest.
+    find_package(Python3 REQUIRED COMPONENTS Interpreter)
+    add_test(NAME static.uninstall_exe
+        COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/static/check_exe.py
+            $<TARGET_FILE:uninstall> ${CMAKE_SOURCE_DIR}/tests/static/allowed-imports.txt)
+endif()

@@ -32,17 +32,39 @@ run_suite() {
     summary="$summary\n  $preset: $((t - f)) passed, $f failed"
 }
 
-for target in host host-asan win32 win64; do
-    if ! ./scripts/build.sh "$target"; then
+build_and_test() {
+    target=$1
+    shift
+    if ! ./scripts/build.sh "$target" "$@"; then
         echo "!! build of $target failed"
         failed=$((failed + 1))
         summary="$summary\n  build $target: failed"
-        continue
+        return
     fi
-    # The 32-bit build's own test programs cannot run here; its exe is
-    # tested by the x86_64 harness.
-    [ "$target" = win32 ] || run_suite "$target"
-done
+    run_suite "$target"
+}
+
+build_and_test host
+build_and_test host-asan
+# The shipped 32-bit exe: its static checks here, its end-to-end tests
+# below, run by the x86_64 harness in a WoW64 prefix.
+build_and_test win32
+
+echo "== preparing Wine for 32-bit programs"
+msg=$(mktemp)
+if bindir=$(sh tests/wine/wine32.sh 2>"$msg") && [ -n "$bindir" ]; then
+    cat "$msg"
+    way=$(tail -n 1 "$msg")
+    build_and_test win64 -DKW_UNINSTALL32="$PWD/build/win32/bin/uninstall.exe" -DKW_WINE32_BINDIR="$bindir"
+    summary="$summary\n  32-bit end-to-end tests: ${way#wine32: }"
+else
+    cat "$msg"
+    echo "!! the 32-bit exe's end-to-end tests cannot run: $(tail -n 1 "$msg")"
+    failed=$((failed + 1))
+    summary="$summary\n  32-bit end-to-end tests: could not run ($(tail -n 1 "$msg"))"
+    build_and_test win64 -DKW_UNINSTALL32= -DKW_WINE32_BINDIR=
+fi
+rm -f "$msg"
 
 printf "\nSuites:$summary\n"
 echo "$passed passed, $failed failed"

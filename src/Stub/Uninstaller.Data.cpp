@@ -32,7 +32,7 @@ IniDocument::~IniDocument() {
 }
 
 void IniDocument::AddGroup(Span name) {
-    Group group = {name, keys_.Count(), 0};
+    Group group = {name, keys_.Count(), 0, false};
     groups_.Add(group);
 }
 
@@ -42,10 +42,15 @@ void IniDocument::AddKey(Span name, Span value) {
     groups_[groups_.Count() - 1].KeyCount++;
 }
 
+IniDocument::Span IniDocument::Name(size_t offset, size_t length) {
+    Span name = {names_.Length(), length};
+    names_.Append(bytes_.c_str() + offset, length);
+    return name;
+}
+
 void IniDocument::Parse(const char* bytes, size_t size) {
     bytes_ = String(bytes, size);
-    lowered_ = String(bytes, size);
-    if (size) LowerCaseBytes(lowered_.Reserve(size), size);
+    names_.Clear();
     size_t pos = 0;
     utf8_ = size >= 3 && static_cast<unsigned char>(bytes[0]) == 0xEF &&
             static_cast<unsigned char>(bytes[1]) == 0xBB && static_cast<unsigned char>(bytes[2]) == 0xBF;
@@ -66,7 +71,7 @@ void IniDocument::Parse(const char* bytes, size_t size) {
             if (text[start] == '[') {
                 size_t close = start + 1;
                 while (close < end && text[close] != ']') close++;
-                AddGroup(Span{start + 1, close - (start + 1)});
+                AddGroup(Name(start + 1, close - (start + 1)));
             } else {
                 size_t equals = start;
                 while (equals < end && text[equals] != '=') equals++;
@@ -77,24 +82,26 @@ void IniDocument::Parse(const char* bytes, size_t size) {
                     size_t valueEnd = end;
                     while (valueStart < valueEnd && IsBlankOrTab(text[valueStart])) valueStart++;
                     while (valueEnd > valueStart && IsBlankOrTab(text[valueEnd - 1])) valueEnd--;
-                    AddKey(Span{start, nameEnd - start}, Span{valueStart, valueEnd - valueStart});
+                    AddKey(Name(start, nameEnd - start), Span{valueStart, valueEnd - valueStart});
                 }
             }
         }
         pos = next;
     }
+    // One pass of the system's lower-casing over all names at once.
+    if (names_.Length()) LowerCaseBytes(names_.Reserve(names_.Length()), names_.Length());
     BuildIndex();
 }
 
-bool IniDocument::NameEquals(Span name, const String& lowered) const {
-    return name.Length == lowered.Length() &&
-           (name.Length == 0 || memcmp(lowered_.c_str() + name.Offset, lowered.c_str(), name.Length) == 0);
+bool IniDocument::NameEquals(Span name, const LookupText& lowered) const {
+    return name.Length == lowered.Length &&
+           (name.Length == 0 || memcmp(names_.c_str() + name.Offset, lowered.Bytes, name.Length) == 0);
 }
 
 void IniDocument::BuildIndex() {
     MemFree(BaseHeap, groupIndex_);
     MemFree(BaseHeap, keyIndex_);
-    const char* low = lowered_.c_str();
+    const char* low = names_.c_str();
 
     // Groups from 1 on; the part before the first header is reached only by
     // the empty name. A later group of the same name is never found.
@@ -113,7 +120,10 @@ void IniDocument::BuildIndex() {
             }
             slot = (slot + 1) & (groupSlots_ - 1);
         }
-        if (!taken) groupIndex_[slot] = static_cast<long>(g);
+        if (!taken) {
+            groupIndex_[slot] = static_cast<long>(g);
+            groups_[g].First = true;
+        }
     }
 
     size_t indexedKeys = 0;
@@ -148,20 +158,51 @@ void IniDocument::BuildIndex() {
     }
 }
 
-String IniDocument::LookupName(const char* name) const {
+void IniDocument::LookupName(const char* name, LookupText* out) const {
     size_t length = name ? strlen(name) : 0;
+    bool plain = !utf8_;
+    if (utf8_) {
+        plain = true;
+        for (size_t i = 0; i < length; i++) plain = plain && static_cast<unsigned char>(name[i]) < 0x80;
+    }
+    if (plain && length < sizeof(out->Short)) {
+        memcpy(out->Short, name, length);
+        out->Short[length] = '\0';
+        if (length) LowerCaseBytes(out->Short, length);
+        out->Bytes = out->Short;
+        out->Length = length;
+        return;
+    }
     String encoded = utf8_ ? EncodeLatin1ToUtf8(name, length) : String(name, length);
-    return LowerCased(encoded.c_str(), encoded.Length());
+    out->Long = LowerCased(encoded.c_str(), encoded.Length());
+    out->Bytes = out->Long.c_str();
+    out->Length = out->Long.Length();
 }
 
 long IniDocument::FindGroup(const char* name) const {
     if (!name || !*name) return 0;
     if (!groupIndex_) return -1;
-    String lowered = LookupName(name);
-    size_t slot = static_cast<size_t>(HashBytes(lowered.c_str(), lowered.Length())) & (groupSlots_ - 1);
+    LookupText lowered;
+    LookupName(name, &lowered);
+    // Installers write an item list's groups in the order of the list, so
+    // the group after the last one found is tried first: it keeps reading a
+    // large file in memory order.
+    // Two lists written side by side alternate their groups: the group after
+    // that is tried too.
+    for (size_t next = static_cast<size_t>(lastGroup_) + 1;
+         next <= static_cast<size_t>(lastGroup_) + 2 && next < groups_.Count(); next++) {
+        if (groups_[next].First && NameEquals(groups_[next].Name, lowered)) {
+            lastGroup_ = static_cast<long>(next);
+            return lastGroup_;
+        }
+    }
+    size_t slot = static_cast<size_t>(HashBytes(lowered.Bytes, lowered.Length)) & (groupSlots_ - 1);
     while (groupIndex_[slot] >= 0) {
         long g = groupIndex_[slot];
-        if (NameEquals(groups_[static_cast<size_t>(g)].Name, lowered)) return g;
+        if (NameEquals(groups_[static_cast<size_t>(g)].Name, lowered)) {
+            lastGroup_ = g;
+            return g;
+        }
         slot = (slot + 1) & (groupSlots_ - 1);
     }
     return -1;
@@ -169,7 +210,8 @@ long IniDocument::FindGroup(const char* name) const {
 
 long IniDocument::FindKey(long group, const char* key) const {
     if (group < 0 || static_cast<size_t>(group) >= groups_.Count() || !keyIndex_) return -1;
-    String lowered = LookupName(key);
+    LookupText lowered;
+    LookupName(key, &lowered);
     const Group& g = groups_[static_cast<size_t>(group)];
     if (g.KeyCount <= ScannedGroupKeys) {
         for (size_t k = g.FirstKey; k < g.FirstKey + g.KeyCount; k++) {
@@ -177,7 +219,7 @@ long IniDocument::FindKey(long group, const char* key) const {
         }
         return -1;
     }
-    size_t slot = static_cast<size_t>(HashBytes(lowered.c_str(), lowered.Length(), GroupSeed(group))) &
+    size_t slot = static_cast<size_t>(HashBytes(lowered.Bytes, lowered.Length, GroupSeed(group))) &
                   (keySlots_ - 1);
     while (keyIndex_[slot] >= 0) {
         size_t k = static_cast<size_t>(keyIndex_[slot]);
@@ -200,7 +242,13 @@ String IniDocument::ReadText(long group, const char* key) const {
 }
 
 int64_t IniDocument::ReadInteger(long group, const char* key) const {
-    return TextToInteger(ReadText(group, key).c_str());
+    long k = FindKey(group, key);
+    if (k < 0) return 0;
+    // Converted in place: the conversion stops at the first byte that is not
+    // part of a number, and every value is followed by a line end, a blank,
+    // a tab or the terminating NUL, so it never reads past the value. Digits
+    // and the "$" and "%" marks are ASCII, which UTF-8 leaves as they are.
+    return TextToInteger(bytes_.c_str() + keys_[static_cast<size_t>(k)].Value.Offset);
 }
 
 size_t IniDocument::KeyCount(long group) const {

@@ -54,24 +54,35 @@ private:
     struct Group {
         Span Name;
         size_t FirstKey, KeyCount;
+        bool First;  // the first group of its name, the one lookups find
     };
     struct Key {
         Span Name, Value;
     };
+    Span Name(size_t offset, size_t length);  // copies a name of the file into names_
     void AddGroup(Span name);
     void AddKey(Span name, Span value);
     void BuildIndex();
-    String LookupName(const char* name) const;  // encoded and lower-cased like the index
-    bool NameEquals(Span name, const String& lowered) const;
+    // A name encoded and lower-cased like the index; short names stay on the
+    // stack, since every key read looks one up.
+    struct LookupText {
+        char Short[96];
+        String Long;
+        const char* Bytes;
+        size_t Length;
+    };
+    void LookupName(const char* name, LookupText* out) const;
+    bool NameEquals(Span name, const LookupText& lowered) const;
     long FindKey(long group, const char* key) const;
     String Decode(Span value) const;
 
-    String bytes_;    // the file as read
-    String lowered_;  // the same bytes lower-cased, for name comparisons
+    String bytes_;  // the file as read; values are spans of it
+    String names_;  // every group and key name, lower-cased, side by side
     bool utf8_ = false;
     List<Group> groups_;
     List<Key> keys_;
     long* groupIndex_ = nullptr;  // open addressing, -1 empty; mask groupSlots_ - 1
+    mutable long lastGroup_ = 0;  // the group found last: item lists name groups in file order
     size_t groupSlots_ = 0;
     long* keyIndex_ = nullptr;
     size_t keySlots_ = 0;

@@ -151,6 +151,17 @@ std::string UninstallerUnderTest() {
     return ModuleFolder() + "uninstall.exe";
 }
 
+unsigned UninstallerMachine() {
+    std::string bytes = ReadFileBytes(UninstallerUnderTest());
+    if (bytes.size() < 0x40) return 0;
+    unsigned peOffset = 0;
+    memcpy(&peOffset, bytes.data() + 0x3C, sizeof(peOffset));
+    if (peOffset + 6 > bytes.size() || bytes.compare(peOffset, 4, std::string("PE\0\0", 4)) != 0) return 0;
+    unsigned short machine = 0;
+    memcpy(&machine, bytes.data() + peOffset + 4, sizeof(machine));
+    return machine;
+}
+
 std::string TemporaryFolder() {
     char shortPath[MAX_PATH + 1];
     GetTempPathA(sizeof(shortPath), shortPath);
@@ -272,6 +283,8 @@ RunOutcome RunAndWatch(const std::string& commandLine, Answerer answer, DWORD ti
         return outcome;
     }
     AssignProcessToJobObject(job, process.hProcess);
+    BOOL wow64 = FALSE;
+    if (IsWow64Process(process.hProcess, &wow64)) outcome.Wow64 = wow64 != FALSE;
     std::vector<HANDLE> processes = {process.hProcess};
     std::set<DWORD> known = {process.dwProcessId};
     ResumeThread(process.hThread);

@@ -30,6 +30,7 @@ struct RunOutcome {
     std::vector<StartedProcess> Started;  // CreateProcessA calls of the run, in order
     std::vector<DWORD> ExitCodes;         // of every process of the run that was seen
     bool TimedOut = false;
+    bool Wow64 = false;                   // the first process ran as 32-bit under WoW64
     std::string Describe() const;         // everything above, for failure messages
 };
 
@@ -38,6 +39,10 @@ using Answerer = std::function<int(const SeenBox&)>;
 
 // The uninstaller under test: KW_UNINSTALL_EXE, or uninstall.exe beside the harness.
 std::string UninstallerUnderTest();
+
+// The machine field of the uninstaller under test's PE header: 0x14C for
+// i386, 0x8664 for x86_64; 0 when it cannot be read.
+unsigned UninstallerMachine();
 
 // The user's temporary folder in long form, with a trailing backslash.
 std::string TemporaryFolder();

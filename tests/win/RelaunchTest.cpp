@@ -2,6 +2,8 @@
 // product folder, started without arguments, as a user starts it.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "E2EHarness.h"
 
 using namespace e2e;
@@ -31,6 +33,18 @@ void ExpectAllExitCodesZero(const RunOutcome& run) {
     EXPECT_FALSE(run.TimedOut) << run.Describe();
     ASSERT_FALSE(run.ExitCodes.empty()) << run.Describe();
     for (DWORD code : run.ExitCodes) EXPECT_EQ(code, 0u) << run.Describe();
+}
+
+TEST_F(Relaunch, RunsTheExecutableOfTheWidthThisRunTests) {
+    // KW_UNINSTALL_MACHINE names the width the run means to test; without it,
+    // the x86_64 build beside the harness.
+    const char* expected = getenv("KW_UNINSTALL_MACHINE");
+    bool want32 = expected && std::string(expected) == "i386";
+    EXPECT_EQ(UninstallerMachine(), want32 ? 0x14Cu : 0x8664u) << UninstallerUnderTest();
+    PlaceUninstaller(exe_, 0);
+    RunOutcome run = RunAndWatch(Quoted(exe_) + " /none");
+    EXPECT_EQ(run.Wow64, want32) << "a 32-bit exe runs under WoW64, as on 64-bit Windows";
+    ExpectAllExitCodesZero(run);
 }
 
 TEST_F(Relaunch, CopiesPastTakenNamesAndStartsTheCopy) {

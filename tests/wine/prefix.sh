@@ -2,11 +2,14 @@
 # The private Wine prefix of a test run.
 #   prefix.sh setup PREFIX KEEPER.EXE   makes a fresh, headless prefix and keeps one process in it
 #   prefix.sh cleanup PREFIX            ends every process of the prefix
+# KW_WINE_BINDIR names the Wine bin folder (default Debian's); the 32-bit
+# tests pass the one that tests/wine/wine32.sh prepared.
 set -eu
 action=$1
 prefix=$2
-WINE=${KW_WINE64:-/usr/lib/wine/wine64}
-WINESERVER=${KW_WINESERVER:-/usr/lib/wine/wineserver}
+bindir=${KW_WINE_BINDIR:-/usr/lib/wine}
+WINE=$bindir/wine64
+WINESERVER=$bindir/wineserver
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 unset DISPLAY WAYLAND_DISPLAY
 
