@@ -343,16 +343,9 @@ void AddRegistryKey(int64_t baseKey, const String& keyPath, int32_t forceRemove)
     entry.ForceRemove = forceRemove;
 }
 
-template <class T>
-T* Attach(TaskItem& item, DetailsKind kind) {
-    T* details = NewRecord<T>();
-    item.Details = details;
-    item.Kind = kind;
-    return details;
-}
-
-template <class T>
-T* Attach(CloseItem& item, DetailsKind kind) {
+// Gives a list element (CloseItem or TaskItem) a new details record.
+template <class T, class Item>
+T* Attach(Item& item, DetailsKind kind) {
     T* details = NewRecord<T>();
     item.Details = details;
     item.Kind = kind;
