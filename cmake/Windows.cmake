@@ -22,7 +22,7 @@ target_compile_options(uninstall PRIVATE ${WARNINGS} ${PRODUCT_FLAGS})
 target_link_libraries(uninstall PRIVATE uninstaller_core)
 # Static runtime; subsystem and OS version 4.0 so that Windows 95 and NT 4.0
 # loaders accept the file.
-target_link_options(uninstall PRIVATE -static -s -Wl,--gc-sections
+target_link_options(uninstall PRIVATE -static -s -Wl,--gc-sections -Wl,-Map=${CMAKE_BINARY_DIR}/uninstall.map
     -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
 add_custom_command(TARGET uninstall POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E echo_append "uninstall.exe stripped size: "
@@ -39,5 +39,6 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     find_package(Python3 REQUIRED COMPONENTS Interpreter)
     add_test(NAME static.uninstall_exe
         COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/static/check_exe.py
-            $<TARGET_FILE:uninstall> ${CMAKE_SOURCE_DIR}/tests/static/allowed-imports.txt)
+            $<TARGET_FILE:uninstall> ${CMAKE_SOURCE_DIR}/tests/static/allowed-imports.txt
+            ${CMAKE_BINARY_DIR}/uninstall.map)
 endif()

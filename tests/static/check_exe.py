@@ -7,7 +7,10 @@ DLLs and only functions listed in allowed-imports.txt (each of which Windows
 application manifest: asInvoker, Common Controls 6, supportedOS exactly
 Vista, 7 and 8.
 
-Usage: check_exe.py EXE ALLOWED_IMPORTS   (prints each check, exits 1 on failure)
+With the linker's map, also that none of the C++ library's heavy machinery
+was linked: operator new, exception throwing, iostreams, locales.
+
+Usage: check_exe.py EXE ALLOWED_IMPORTS [MAP]   (prints each check, exits 1 on failure)
 """
 import re
 import struct
@@ -104,7 +107,12 @@ class PE:
                     yield rtype, rname, self.data[o:o + size]
 
 
-def main(exe, allowed_path):
+# Symbols that would mean the runtime grew: (what, mangled-name fragment).
+HEAVY = [("operator new", "__Znw"), ("operator new[]", "__Zna"), ("exception throwing", "___cxa_throw"),
+         ("iostreams", "__ZNSt8ios_base"), ("locales", "__ZNSt6locale")]
+
+
+def main(exe, allowed_path, map_path=None):
     data = open(exe, "rb").read()
     pe = PE(data)
     check(pe.machine == 0x14C and pe.magic == 0x10B, "PE32 for i386")
@@ -137,9 +145,14 @@ def main(exe, allowed_path):
     ids = {m.lower() for m in re.findall(r'supportedOS\s+Id="([^"]+)"', manifest)}
     count = len(re.findall(r"supportedOS", manifest))
     check(ids == SUPPORTED_OS and count == 3, "supportedOS exactly Vista, 7 and 8")
+    if map_path:
+        linked = open(map_path, errors="replace").read()
+        for what, fragment in HEAVY:
+            # 64-bit names carry one underscore less.
+            check(fragment not in linked and fragment[1:] not in linked, "no %s linked" % what)
     print("%d checks failed" % len(failures) if failures else "all static checks passed")
     return 1 if failures else 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(main(*sys.argv[1:4]))
