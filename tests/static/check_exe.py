@@ -110,7 +110,7 @@ class PE:
 # What would mean the runtime grew, as the map names it (demangled): (what, text).
 HEAVY = [("operator new", "operator new"), ("exception throwing", "__cxa_throw"),
          ("iostreams", "std::ios_base"), ("locales", "std::locale"),
-         ("any part of the C++ library", "libstdc++.a("), ("any part of its support library", "libsupc++.a(")]
+         ("member of libstdc++", "libstdc++.a("), ("member of libsupc++", "libsupc++.a(")]
 
 
 def main(exe, allowed_path, map_path=None):
