@@ -61,11 +61,23 @@ TEST(CheckHeaps, SilentWhenIntactNamesTheHeapWhenCorrupt) {
     RunOutcome intact = RunAndWatch("\"" + FaultingProgram() + "\" heap-intact");
     EXPECT_TRUE(intact.Boxes.empty()) << intact.Describe();
 
-    RunOutcome corrupt = RunAndWatch("\"" + FaultingProgram() + "\" heap-corrupt");
-    ASSERT_GE(corrupt.Boxes.size(), 1u) << corrupt.Describe();
-    EXPECT_EQ(corrupt.Boxes[0].Title, "faulting_program.exe");
-    EXPECT_EQ(corrupt.Boxes[0].Text, "StringHeap corrupted: Uninstaller : 42");
-    EXPECT_EQ(corrupt.Boxes[0].Flags, MB_OK) << corrupt.Describe();
+    const struct {
+        const char* Kind;
+        const char* Text;
+    } heaps[] = {
+        {"heap-corrupt-string", "StringHeap corrupted: Uninstaller : 42"},
+        {"heap-corrupt-base", "MemoryBase heap corrupted: Uninstaller : 42"},
+        {"heap-corrupt-block", "AllocateMemory heap corrupted: Uninstaller : 42"},
+    };
+    for (const auto& h : heaps) {
+        RunOutcome corrupt = RunAndWatch("\"" + FaultingProgram() + "\" " + h.Kind);
+        // Exactly the damaged heap is named, in a box without an icon.
+        ASSERT_EQ(corrupt.Boxes.size(), 1u) << h.Kind << "\n" << corrupt.Describe();
+        EXPECT_EQ(corrupt.Boxes[0].Title, "faulting_program.exe");
+        EXPECT_EQ(corrupt.Boxes[0].Text, h.Text);
+        EXPECT_EQ(corrupt.Boxes[0].Flags, MB_OK) << corrupt.Describe();
+        EXPECT_EQ(corrupt.Boxes[0].Buttons, std::vector<std::string>{"OK"});
+    }
 }
 
 }  // namespace

@@ -22,10 +22,13 @@ int main(int argc, char** argv) {
         CheckHeaps("Uninstaller", 42);
         return 0;
     }
-    if (strcmp(kind, "heap-corrupt") == 0) {
-        // Writing far past a small block tramples the heap's own bookkeeping.
-        char* block = static_cast<char*>(MemAlloc(StringHeap, 16));
-        MemAlloc(StringHeap, 16);
+    const char* const heaps[3] = {"heap-corrupt-string", "heap-corrupt-base", "heap-corrupt-block"};
+    for (int i = 0; i < 3; i++) {
+        if (strcmp(kind, heaps[i]) != 0) continue;
+        // Writing around a small block tramples the heap's own bookkeeping.
+        HeapKind heap = static_cast<HeapKind>(i);
+        char* block = static_cast<char*>(MemAlloc(heap, 16));
+        MemAlloc(heap, 16);
         memset(block - 16, 0x5A, 64);
         CheckHeaps("Uninstaller", 42);
         return 0;
