@@ -96,6 +96,24 @@ TEST_F(Relaunch, AFolderNamedLikeTheDataFileFailsTheCopyAndLeavesNothing) {
     ExpectAllExitCodesZero(run);
 }
 
+TEST_F(Relaunch, AnUnusableTemporaryFolderFailsTheCopyWithoutWritingElsewhere) {
+    PlaceUninstaller(exe_, 0);
+    WriteFileBytes(data_, DataFile);
+    // The user's TMP names a folder that does not exist: the system still
+    // reports it, and nothing can be copied there.
+    char saved[MAX_PATH * 2] = "";
+    DWORD savedLength = GetEnvironmentVariableA("TMP", saved, sizeof(saved));
+    SetEnvironmentVariableA("TMP", "C:\\NoSuchTemporaryFolder");
+    RunOutcome run = RunAndWatch(Quoted(exe_));
+    SetEnvironmentVariableA("TMP", savedLength ? saved : nullptr);
+    ASSERT_EQ(run.Boxes.size(), 1u) << run.Describe();
+    EXPECT_EQ(run.Boxes[0].Text, "Could not initialize uninstallation.");
+    EXPECT_EQ(run.Boxes[0].Flags, MB_OK | MB_ICONERROR) << run.Describe();
+    EXPECT_EQ(GetFileAttributesA("C:\\NoSuchTemporaryFolder"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(run.Started.empty()) << run.Describe();
+    ExpectAllExitCodesZero(run);
+}
+
 struct PathCase {
     const char* Folder;
     const char* ExeName;
