@@ -75,7 +75,8 @@ void String::Append(const char* bytes, size_t length) {
 void String::AppendDecimal(int64_t value) {
     char digits[24];
     size_t n = 0;
-    uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    uint64_t magnitude =
+        value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
     do {
         digits[n++] = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;

@@ -45,9 +45,8 @@ struct Writer {
     void PutNumber(long long value, int minDigits) {
         char digits[24];
         int n = 0;
-        unsigned long long magnitude =
-            value < 0 ? 0ull - static_cast<unsigned long long>(value)
-                      : static_cast<unsigned long long>(value);
+        unsigned long long magnitude = value < 0 ? 0ull - static_cast<unsigned long long>(value)
+                                                 : static_cast<unsigned long long>(value);
         do {
             digits[n++] = static_cast<char>('0' + magnitude % 10);
             magnitude /= 10;
@@ -109,6 +108,7 @@ void FormatErrorReport(char* out, size_t capacity, const ReportTime& time, uint3
     w.Put("\r\nError line: ");
     w.PutNumber(line, 1);
     w.Put("\r\n\r\n");
-    w.Put("Please report the circumstances of this error to the vendor of the program you are "
-          "trying to uninstall.");
+    w.Put(
+        "Please report the circumstances of this error to the vendor of the program you are "
+        "trying to uninstall.");
 }

@@ -66,8 +66,8 @@ void InstallErrorTrap() {
 }
 
 void CheckHeaps(const char* module, int line) {
-    static const char* const Labels[3] = {"StringHeap corrupted: ", "MemoryBase heap corrupted: ",
-                                          "AllocateMemory heap corrupted: "};
+    static const char* const Labels[3] = {
+        "StringHeap corrupted: ", "MemoryBase heap corrupted: ", "AllocateMemory heap corrupted: "};
     char path[MAX_PATH + 1];
     DWORD length = GetModuleFileNameA(nullptr, path, sizeof(path));
     if (length == 0 || length >= sizeof(path)) length = 0;
@@ -89,7 +89,8 @@ void CheckHeaps(const char* module, int line) {
         put(" : ");
         char digits[16];
         int k = 0;
-        unsigned magnitude = line < 0 ? 0u - static_cast<unsigned>(line) : static_cast<unsigned>(line);
+        unsigned magnitude =
+            line < 0 ? 0u - static_cast<unsigned>(line) : static_cast<unsigned>(line);
         do {
             digits[k++] = static_cast<char>('0' + magnitude % 10);
             magnitude /= 10;

@@ -15,10 +15,10 @@ extern SourceLocation CurrentSource;
 
 // Records the current file and line; put at the start of every operation and
 // before every step that can fail, so that a fault names the last step reached.
-#define MARK_SOURCE()                     \
-    do {                                  \
-        CurrentSource.File = __FILE__;    \
-        CurrentSource.Line = __LINE__;    \
+#define MARK_SOURCE()                  \
+    do {                               \
+        CurrentSource.File = __FILE__; \
+        CurrentSource.Line = __LINE__; \
     } while (0)
 
 // Copies the module name of `file` (base name up to the first dot) into

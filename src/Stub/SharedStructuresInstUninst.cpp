@@ -3,8 +3,8 @@
 #include "../Localization.h"
 
 const char* const TaskOSFlagNames[TaskOSFlagCount] = {
-    "Win95",   "WinNT4",        "Win98",    "WinMe",         "Win2000", "WinXP",
-    "WinServer2003", "WinVista", "WinServer2008", "Win7", "Win8",    "WinServer2012",
+    "Win95",         "WinNT4",   "Win98",         "WinMe", "Win2000", "WinXP",
+    "WinServer2003", "WinVista", "WinServer2008", "Win7",  "Win8",    "WinServer2012",
 };
 
 // The lists are plain globals with trivial construction (all fields zero),

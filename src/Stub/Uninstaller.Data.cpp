@@ -53,7 +53,8 @@ void IniDocument::Parse(const char* bytes, size_t size) {
     names_.Clear();
     size_t pos = 0;
     utf8_ = size >= 3 && static_cast<unsigned char>(bytes[0]) == 0xEF &&
-            static_cast<unsigned char>(bytes[1]) == 0xBB && static_cast<unsigned char>(bytes[2]) == 0xBF;
+            static_cast<unsigned char>(bytes[1]) == 0xBB &&
+            static_cast<unsigned char>(bytes[2]) == 0xBF;
     if (utf8_) pos = 3;
 
     AddGroup(Span{0, 0});  // the part before the first header
@@ -95,7 +96,8 @@ void IniDocument::Parse(const char* bytes, size_t size) {
 
 bool IniDocument::NameEquals(Span name, const LookupText& lowered) const {
     return name.Length == lowered.Length &&
-           (name.Length == 0 || memcmp(names_.c_str() + name.Offset, lowered.Bytes, name.Length) == 0);
+           (name.Length == 0 ||
+            memcmp(names_.c_str() + name.Offset, lowered.Bytes, name.Length) == 0);
 }
 
 void IniDocument::BuildIndex() {
@@ -110,11 +112,13 @@ void IniDocument::BuildIndex() {
     for (size_t i = 0; i < groupSlots_; i++) groupIndex_[i] = -1;
     for (size_t g = 1; g < groups_.Count(); g++) {
         const Span& name = groups_[g].Name;
-        size_t slot = static_cast<size_t>(HashBytes(low + name.Offset, name.Length)) & (groupSlots_ - 1);
+        size_t slot =
+            static_cast<size_t>(HashBytes(low + name.Offset, name.Length)) & (groupSlots_ - 1);
         bool taken = false;
         while (groupIndex_[slot] >= 0) {
             const Span& other = groups_[static_cast<size_t>(groupIndex_[slot])].Name;
-            if (other.Length == name.Length && memcmp(low + other.Offset, low + name.Offset, name.Length) == 0) {
+            if (other.Length == name.Length &&
+                memcmp(low + other.Offset, low + name.Offset, name.Length) == 0) {
                 taken = true;
                 break;
             }
@@ -139,7 +143,8 @@ void IniDocument::BuildIndex() {
         uint64_t seed = GroupSeed(static_cast<long>(g));
         for (size_t k = group.FirstKey; k < group.FirstKey + group.KeyCount; k++) {
             const Span& name = keys_[k].Name;
-            size_t slot = static_cast<size_t>(HashBytes(low + name.Offset, name.Length, seed)) & (keySlots_ - 1);
+            size_t slot = static_cast<size_t>(HashBytes(low + name.Offset, name.Length, seed)) &
+                          (keySlots_ - 1);
             bool taken = false;
             while (keyIndex_[slot] >= 0) {
                 size_t other = static_cast<size_t>(keyIndex_[slot]);
@@ -163,7 +168,8 @@ void IniDocument::LookupName(const char* name, LookupText* out) const {
     bool plain = !utf8_;
     if (utf8_) {
         plain = true;
-        for (size_t i = 0; i < length; i++) plain = plain && static_cast<unsigned char>(name[i]) < 0x80;
+        for (size_t i = 0; i < length; i++)
+            plain = plain && static_cast<unsigned char>(name[i]) < 0x80;
     }
     if (plain && length < sizeof(out->Short)) {
         memcpy(out->Short, name, length);
@@ -272,8 +278,10 @@ String DecodeUtf8ToLatin1(const char* bytes, size_t length) {
             i++;
             continue;
         }
-        size_t extra = lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2
-                     : lead >= 0xF0 && lead <= 0xF4 ? 3 : 0;
+        size_t extra = lead >= 0xC2 && lead <= 0xDF   ? 1
+                       : lead >= 0xE0 && lead <= 0xEF ? 2
+                       : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                      : 0;
         uint32_t code = extra == 1 ? (lead & 0x1Fu) : extra == 2 ? (lead & 0x0Fu) : (lead & 0x07u);
         size_t n = 0;
         bool valid = extra > 0;
@@ -286,8 +294,9 @@ String DecodeUtf8ToLatin1(const char* bytes, size_t length) {
             n++;
         }
         // Overlong forms, surrogates and values past U+10FFFF are invalid too.
-        if (valid && ((extra == 2 && code < 0x800) || (extra == 3 && (code < 0x10000 || code > 0x10FFFF)) ||
-                      (code >= 0xD800 && code <= 0xDFFF))) {
+        if (valid &&
+            ((extra == 2 && code < 0x800) || (extra == 3 && (code < 0x10000 || code > 0x10FFFF)) ||
+             (code >= 0xD800 && code <= 0xDFFF))) {
             valid = false;
         }
         if (!valid) {
@@ -318,7 +327,9 @@ String EncodeLatin1ToUtf8(const char* bytes, size_t length) {
 
 namespace {
 
-int32_t Low32(int64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value))); }
+int32_t Low32(int64_t value) {
+    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
+}
 
 int32_t Depth(const String& path) {
     int32_t depth = 0;
@@ -365,7 +376,8 @@ void ForEachItem(const IniDocument& doc, long listGroup, ReadItem readItem) {
         const char* fieldEnd = comma ? comma : end;
         String field(p, static_cast<size_t>(fieldEnd - p));
         // A field with a NUL byte cannot name a group by its C text.
-        long group = memchr(field.c_str(), '\0', field.Length()) ? -1 : doc.FindGroup(field.c_str());
+        long group =
+            memchr(field.c_str(), '\0', field.Length()) ? -1 : doc.FindGroup(field.c_str());
         readItem(group);
         if (!comma) break;
         p = comma + 1;
@@ -390,13 +402,15 @@ void ReadConfig(const IniDocument& doc) {
 
 void ReadCloseItems(const IniDocument& doc) {
     long list = doc.FindGroup("CloseItemsUninstaller");
-    UninstallConfig.UninstCheckForInstances = Low32(doc.ReadInteger(list, "UninstCheckForInstances"));
+    UninstallConfig.UninstCheckForInstances =
+        Low32(doc.ReadInteger(list, "UninstCheckForInstances"));
     ForEachItem(doc, list, [&](long g) {
         CloseItem& item = CloseItemsList.AddNew();
         item.ID = Low32(doc.ReadInteger(g, "ID"));
         item.Type = Low32(doc.ReadInteger(g, "Type"));
         if (item.Type == 0) {
-            Attach<CloseItemMutexDetails>(item, MutexDetailsKind)->MutexName = doc.ReadText(g, "MutexName");
+            Attach<CloseItemMutexDetails>(item, MutexDetailsKind)->MutexName =
+                doc.ReadText(g, "MutexName");
         } else if (item.Type == 1) {
             auto* d = Attach<CloseItemWindowDetails>(item, WindowDetailsKind);
             d->WindowName = doc.ReadText(g, "WindowName");
@@ -436,8 +450,8 @@ void ReadDoneTasks(const IniDocument& doc) {
                     doc.ReadText(g, "DLLPath");
                 break;
             case 4:
-                Attach<EnvironmentVariableDetails>(item, EnvironmentVariableDetailsKind)->VariableName =
-                    doc.ReadText(g, "VariableName");
+                Attach<EnvironmentVariableDetails>(item, EnvironmentVariableDetailsKind)
+                    ->VariableName = doc.ReadText(g, "VariableName");
                 break;
             case 5: {
                 auto* d = Attach<IniGroupDetails>(item, IniGroupDetailsKind);
@@ -462,7 +476,8 @@ void ReadUninstallerTasks(const IniDocument& doc) {
     ForEachItem(doc, doc.FindGroup("UninstallerTasks"), [&](long g) {
         TaskItem& item = UninstallerTasksList.AddNew();
         item.Type = Low32(doc.ReadInteger(g, "Type"));
-        for (int f = 0; f < TaskOSFlagCount; f++) item.OSFlags[f] = Low32(doc.ReadInteger(g, TaskOSFlagNames[f]));
+        for (int f = 0; f < TaskOSFlagCount; f++)
+            item.OSFlags[f] = Low32(doc.ReadInteger(g, TaskOSFlagNames[f]));
         switch (item.Type) {
             case 0: {
                 auto* d = Attach<RunProgramDetails>(item, RunProgramDetailsKind);
@@ -493,10 +508,12 @@ void ReadUninstallerTasks(const IniDocument& doc) {
                 break;
             }
             case 4:
-                Attach<FilePathDetails>(item, FilePathDetailsKind)->FilePath = doc.ReadText(g, "FilePath");
+                Attach<FilePathDetails>(item, FilePathDetailsKind)->FilePath =
+                    doc.ReadText(g, "FilePath");
                 break;
             case 5:
-                Attach<FolderCreateDetails>(item, FolderCreateDetailsKind)->Address = doc.ReadText(g, "Address");
+                Attach<FolderCreateDetails>(item, FolderCreateDetailsKind)->Address =
+                    doc.ReadText(g, "Address");
                 break;
             case 6: {
                 auto* d = Attach<FolderRemoveDetails>(item, FolderRemoveDetailsKind);
@@ -526,7 +543,8 @@ void ParseUninstallData(const char* bytes, size_t size) {
     doc.Parse(bytes, size);
 
     long texts = doc.FindGroup("LocalizationUninstall");
-    for (size_t i = 0; i < doc.KeyCount(texts); i++) AddLocalizedText(doc.ValueAt(texts, i).c_str());
+    for (size_t i = 0; i < doc.KeyCount(texts); i++)
+        AddLocalizedText(doc.ValueAt(texts, i).c_str());
     ReadConfig(doc);
     ReadCloseItems(doc);
     ReadDoneTasks(doc);
@@ -538,18 +556,21 @@ void ParseUninstallData(const char* bytes, size_t size) {
     for (size_t i = 0; i < doc.KeyCount(folders); i++) {
         CreatedFolder& folder = CreatedFoldersList.AddNew();
         folder.Path = doc.ValueAt(folders, i);
-        if (folder.Path.IsEmpty() || folder.Path[folder.Path.Length() - 1] != '\\') folder.Path.AppendChar('\\');
+        if (folder.Path.IsEmpty() || folder.Path[folder.Path.Length() - 1] != '\\')
+            folder.Path.AppendChar('\\');
         folder.Depth = Depth(folder.Path);
     }
     long leave = doc.FindGroup("LeaveFiles");
     for (size_t i = 0; i < doc.KeyCount(leave); i++) AddLeaveFile(doc.ValueAt(leave, i).c_str());
 
-    SubstituteProductInTexts(UninstallConfig.ProgramName.c_str(), UninstallConfig.ProgramVersion.c_str());
+    SubstituteProductInTexts(UninstallConfig.ProgramName.c_str(),
+                             UninstallConfig.ProgramVersion.c_str());
 }
 
 int32_t RunModeTrailerFromBytes(const unsigned char last4[4]) {
     uint32_t value = static_cast<uint32_t>(last4[0]) | (static_cast<uint32_t>(last4[1]) << 8) |
-                     (static_cast<uint32_t>(last4[2]) << 16) | (static_cast<uint32_t>(last4[3]) << 24);
+                     (static_cast<uint32_t>(last4[2]) << 16) |
+                     (static_cast<uint32_t>(last4[3]) << 24);
     return static_cast<int32_t>(value);
 }
 

@@ -35,7 +35,8 @@ int LoadUninstallData(const char* path) {
         DWORD total = 0;
         while (total < size) {
             DWORD read = 0;
-            if (!ReadFile(file.Handle, buffer + total, size - total, &read, nullptr) || read == 0) break;
+            if (!ReadFile(file.Handle, buffer + total, size - total, &read, nullptr) || read == 0)
+                break;
             total += read;
         }
         bytes.SetLength(total);
@@ -58,8 +59,8 @@ int ReadRunModeTrailerFrom(const char* path, int32_t* value) {
     if (high == 0 && size < 4) return TrailerRead;
     uint64_t offset = ((static_cast<uint64_t>(high) << 32) | size) - 4;
     LONG moveHigh = static_cast<LONG>(offset >> 32);
-    if (SetFilePointer(file.Handle, static_cast<LONG>(offset & 0xFFFFFFFFu), &moveHigh, FILE_BEGIN) ==
-            INVALID_SET_FILE_POINTER &&
+    if (SetFilePointer(file.Handle, static_cast<LONG>(offset & 0xFFFFFFFFu), &moveHigh,
+                       FILE_BEGIN) == INVALID_SET_FILE_POINTER &&
         GetLastError() != NO_ERROR) {
         return TrailerUnreadable;
     }

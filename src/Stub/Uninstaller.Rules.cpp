@@ -41,7 +41,8 @@ String FileNameOfPath(const char* path) {
 
 String TemporaryCopyCandidate(const char* folder, uint32_t n) {
     String candidate(folder);
-    if (candidate.IsEmpty() || candidate[candidate.Length() - 1] != '\\') candidate.AppendChar('\\');
+    if (candidate.IsEmpty() || candidate[candidate.Length() - 1] != '\\')
+        candidate.AppendChar('\\');
     candidate.Append("_Uninstall_");
     candidate.AppendDecimal(n);
     candidate.Append(".exe");

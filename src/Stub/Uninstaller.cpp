@@ -78,29 +78,29 @@ void LowerWithSystem(char* bytes, size_t length) {
 void RunUninstallerProcess() {
     MARK_SOURCE();
     InitRuntimeMachinery();
-    CreateDefaultFont();                                   // step 1
-    ResetUninstallData();                                  // step 2: the seven lists, empty
-    InstallErrorTrap();                                    // step 3
-    ResetCsvFields();                                      // step 4
-    HMODULE advapi = LoadLibraryA("Advapi32.dll");         // step 5
+    CreateDefaultFont();                            // step 1
+    ResetUninstallData();                           // step 2: the seven lists, empty
+    InstallErrorTrap();                             // step 3
+    ResetCsvFields();                               // step 4
+    HMODULE advapi = LoadLibraryA("Advapi32.dll");  // step 5
     LateBound.InitializeSecurityDescriptor =
         LookUpFunction<InitializeSecurityDescriptorFn>(advapi, "InitializeSecurityDescriptor");
     LateBound.SetSecurityDescriptorDacl =
         LookUpFunction<SetSecurityDescriptorDaclFn>(advapi, "SetSecurityDescriptorDacl");
-    LateBound.ChannelIsNTFamily = IsNTFamily();            // step 6
+    LateBound.ChannelIsNTFamily = IsNTFamily();  // step 6
     MARK_SOURCE();
-    HMODULE ole = LoadLibraryA("Ole32.dll");               // step 7
+    HMODULE ole = LoadLibraryA("Ole32.dll");  // step 7
     LateBound.CoCreateGuid = LookUpFunction<CoCreateGuidFn>(ole, "CoCreateGuid");
     LateBound.StringFromGUID2 = LookUpFunction<StringFromGUID2Fn>(ole, "StringFromGUID2");
-    LateBound.Shell32 = LoadLibraryA("shell32.dll");       // step 8
-    ResetLocalizedTexts();                                 // step 9
+    LateBound.Shell32 = LoadLibraryA("shell32.dll");  // step 8
+    ResetLocalizedTexts();                            // step 9
     LocalizationOSCode = GetOSVersionCode();
     MARK_SOURCE();
-    LateBound.Kernel32 = LoadLibraryA("kernel32.dll");     // step 10
+    LateBound.Kernel32 = LoadLibraryA("kernel32.dll");  // step 10
     LateBound.Ntdll = LoadLibraryA("Ntdll.dll");
-    DpiScaleX = DpiScaleY = 1.0f;                          // step 11
+    DpiScaleX = DpiScaleY = 1.0f;  // step 11
 
-    OSCode = GetOSVersionCode();                           // step 12
+    OSCode = GetOSVersionCode();  // step 12
     if (OSCode <= 9) {
         MessageBoxA(nullptr,
                     "We are sorry, this installer was designed for newer operating systems. "

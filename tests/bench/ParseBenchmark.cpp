@@ -21,30 +21,35 @@ namespace {
 // items (half keys, half values) and tasks.
 std::string GenerateDataFile(int entries) {
     int quarter = entries / 4;
-    std::string f = "[UninstallerConfig]\r\nProgramName=Big Product\r\nProgramVersion=1.0\r\n"
-                    "[LocalizationUninstall]\r\n";
-    for (int i = 1; i <= 17; i++) f += std::to_string(i) + "=Text " + std::to_string(i) + " of $APPNAME$\r\n";
+    std::string f =
+        "[UninstallerConfig]\r\nProgramName=Big Product\r\nProgramVersion=1.0\r\n"
+        "[LocalizationUninstall]\r\n";
+    for (int i = 1; i <= 17; i++)
+        f += std::to_string(i) + "=Text " + std::to_string(i) + " of $APPNAME$\r\n";
     std::string doneItems, taskItems, groups;
     for (int i = 0; i < quarter; i++) {
         std::string d = "D" + std::to_string(i);
         doneItems += (i ? "," : "") + d;
-        groups += "[" + d + "]\r\nType=" + std::to_string(i % 2) + "\r\nBaseKey=1\r\nKeyPath=Software\\Big\\Key" +
-                  std::to_string(i) + "\r\nValueName=V" + std::to_string(i) + "\r\n";
+        groups += "[" + d + "]\r\nType=" + std::to_string(i % 2) +
+                  "\r\nBaseKey=1\r\nKeyPath=Software\\Big\\Key" + std::to_string(i) +
+                  "\r\nValueName=V" + std::to_string(i) + "\r\n";
         std::string t = "T" + std::to_string(i);
         taskItems += (i ? "," : "") + t;
-        groups += "[" + t + "]\r\nType=4\r\nWin7=1\r\nWinXP=1\r\nFilePath=C:\\Big\\task" + std::to_string(i) +
-                  ".tmp\r\n";
+        groups += "[" + t + "]\r\nType=4\r\nWin7=1\r\nWinXP=1\r\nFilePath=C:\\Big\\task" +
+                  std::to_string(i) + ".tmp\r\n";
     }
-    f += "[DoneTasks]\r\nItems=" + doneItems + "\r\n[UninstallerTasks]\r\nItems=" + taskItems + "\r\n";
+    f += "[DoneTasks]\r\nItems=" + doneItems + "\r\n[UninstallerTasks]\r\nItems=" + taskItems +
+         "\r\n";
     f += groups;
     f += "[CreatedFiles]\r\n";
     for (int i = 0; i < quarter; i++) {
-        f += std::to_string(i) + "=C:\\Program Files\\Big Product\\sub" + std::to_string(i % 50) + "\\file" +
-             std::to_string(i) + ".dll\r\n";
+        f += std::to_string(i) + "=C:\\Program Files\\Big Product\\sub" + std::to_string(i % 50) +
+             "\\file" + std::to_string(i) + ".dll\r\n";
     }
     f += "[CreatedFolders]\r\n";
     for (int i = 0; i < quarter; i++) {
-        f += std::to_string(i) + "=C:\\Program Files\\Big Product\\dir" + std::to_string(i) + "\r\n";
+        f +=
+            std::to_string(i) + "=C:\\Program Files\\Big Product\\dir" + std::to_string(i) + "\r\n";
     }
     f += "[LeaveFiles]\r\n1=C:\\Program Files\\Big Product\\user.cfg\r\n";
     return f;
@@ -81,8 +86,15 @@ void BM_Parse(benchmark::State& state) {
 }
 // The fastest of ten runs: the figure least disturbed by whatever else the
 // machine does at the time.
-BENCHMARK(BM_Parse)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Repetitions(10)
-    ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
+BENCHMARK(BM_Parse)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ComputeStatistics("min",
+                        [](const std::vector<double>& v) {
+                            return *std::min_element(v.begin(), v.end());
+                        })
     ->ReportAggregatesOnly(true);
 
 // Collects the fastest time of each size.
@@ -92,8 +104,10 @@ public:
         for (const Run& run : runs) {
             if (run.aggregate_name == "min") {
                 double ms = run.GetAdjustedRealTime();  // in the benchmark's unit
-                if (run.benchmark_name().find("/100000") != std::string::npos) Large = ms;
-                else Small = ms;
+                if (run.benchmark_name().find("/100000") != std::string::npos)
+                    Large = ms;
+                else
+                    Small = ms;
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -110,7 +124,8 @@ int main(int argc, char** argv) {
     HostMemoryResetPeak();
     size_t before = HostMemoryPeak();
     ParseUninstallData(file.data(), file.size());
-    double memoryRatio = static_cast<double>(HostMemoryPeak() - before) / static_cast<double>(file.size());
+    double memoryRatio =
+        static_cast<double>(HostMemoryPeak() - before) / static_cast<double>(file.size());
 
     // Timing on a shared machine is noisy: a miss is measured again, up to
     // three times. A parser that is not linear misses every time.
@@ -119,9 +134,10 @@ int main(int argc, char** argv) {
         MedianReporter reporter;
         benchmark::RunSpecifiedBenchmarks(&reporter);
         double ratio = reporter.Small > 0 ? reporter.Large / reporter.Small : 0;
-        printf("\n10,000 entries: %.2f ms; 100,000 entries: %.2f ms (%zu bytes); ratio %.2f; "
-               "peak memory %.2f x the file size\n",
-               reporter.Small, reporter.Large, file.size(), ratio, memoryRatio);
+        printf(
+            "\n10,000 entries: %.2f ms; 100,000 entries: %.2f ms (%zu bytes); ratio %.2f; "
+            "peak memory %.2f x the file size\n",
+            reporter.Small, reporter.Large, file.size(), ratio, memoryRatio);
         ok = true;
         if (reporter.Large >= 150.0) {
             printf("miss: 100,000 entries take %.2f ms, the limit is 150 ms\n", reporter.Large);

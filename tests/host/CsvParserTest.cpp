@@ -55,7 +55,8 @@ TEST(ParseCsvLine, FollowsItsOwnQuoteRules) {
         for (const char* e : c.Expected) expected.push_back(Line(e));
         EXPECT_EQ(count, static_cast<int>(expected.size())) << "line " << c.Line;
         EXPECT_EQ(Fields(static_cast<int>(expected.size())), expected) << "line " << c.Line;
-        EXPECT_STREQ(GetCsvField(count).c_str(), "") << "slots past the count are empty: " << c.Line;
+        EXPECT_STREQ(GetCsvField(count).c_str(), "")
+            << "slots past the count are empty: " << c.Line;
     }
 }
 

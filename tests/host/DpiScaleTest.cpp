@@ -20,15 +20,14 @@ struct ScaleCase {
 
 TEST(Dpi, ScalingRoundsHalvesToEven) {
     const ScaleCase cases[] = {
-        {45, 1.0f, 45},   {45, 1.25f, 56},  {325, 1.25f, 406}, {2, 1.25f, 2},
-        {6, 1.25f, 8},    {10, 1.25f, 12},  {1, 1.5f, 2},      {3, 1.5f, 4},
-        {5, 1.5f, 8},     {7, 1.5f, 10},    {0, 1.5f, 0},      {-2, 1.25f, -2},
-        {-6, 1.25f, -8},  {-1, 1.5f, -2},   {-3, 1.25f, -4},   {100, 1.75f, 175},
-        {1, DpiFactor(110), 1},             {13, 2.0f, 26},
+        {45, 1.0f, 45},         {45, 1.25f, 56}, {325, 1.25f, 406}, {2, 1.25f, 2},
+        {6, 1.25f, 8},          {10, 1.25f, 12}, {1, 1.5f, 2},      {3, 1.5f, 4},
+        {5, 1.5f, 8},           {7, 1.5f, 10},   {0, 1.5f, 0},      {-2, 1.25f, -2},
+        {-6, 1.25f, -8},        {-1, 1.5f, -2},  {-3, 1.25f, -4},   {100, 1.75f, 175},
+        {1, DpiFactor(110), 1}, {13, 2.0f, 26},
     };
     for (const ScaleCase& c : cases) {
-        EXPECT_EQ(ScaleByDpi(c.Value, c.Factor), c.Expected)
-            << c.Value << " x " << c.Factor;
+        EXPECT_EQ(ScaleByDpi(c.Value, c.Factor), c.Expected) << c.Value << " x " << c.Factor;
     }
 }
 

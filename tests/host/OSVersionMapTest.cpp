@@ -55,8 +55,8 @@ TEST(MapOSVersionCode, FollowsTheTable) {
         {3, 4, 0, 0, 0, 0, Win8},
     };
     for (const VersionCase& c : cases) {
-        OSVersionReport report = {1, c.Platform, c.Major, c.Minor, c.Build, c.ExtendedOk,
-                                  c.ProductType};
+        OSVersionReport report = {1,       c.Platform,   c.Major,      c.Minor,
+                                  c.Build, c.ExtendedOk, c.ProductType};
         EXPECT_EQ(MapOSVersionCode(report), c.Expected)
             << "platform " << c.Platform << " version " << c.Major << "." << c.Minor << " build "
             << c.Build << " extended " << c.ExtendedOk << " type " << int(c.ProductType);

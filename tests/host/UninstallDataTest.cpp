@@ -47,7 +47,8 @@ TEST(UninstallData, RealisticUtf8ProductLoadsIntoEveryRecord) {
     EXPECT_EQ(LocalizedTextCount(), 17);
     EXPECT_STREQ(GetLocalizedText(2).c_str(), "Caf\xE9 Tool was removed.\r\nThank you.");
     EXPECT_STREQ(GetLocalizedText(7).c_str(), "Uninstall Caf\xE9 Tool 2.5");
-    EXPECT_STREQ(GetLocalizedText(8).c_str(), "Remove Caf\xE9 Tool ? now?");  // U+2603 is past U+00FF
+    EXPECT_STREQ(GetLocalizedText(8).c_str(),
+                 "Remove Caf\xE9 Tool ? now?");  // U+2603 is past U+00FF
     EXPECT_STREQ(GetLocalizedText(17).c_str(), "Installed by $P, not $Q.");
 
     ASSERT_EQ(CloseItemsList.Count(), 4u);
@@ -60,8 +61,9 @@ TEST(UninstallData, RealisticUtf8ProductLoadsIntoEveryRecord) {
     EXPECT_STREQ(window->WindowClass.c_str(), "CafeToolWnd");
     EXPECT_EQ(window->MatchExactly, 1);
     EXPECT_EQ(CloseItemsList[2].ID, 16);
-    EXPECT_STREQ(static_cast<CloseItemProcessDetails*>(CloseItemsList[2].Details)->ProcessName.c_str(),
-                 "cafetool.exe");
+    EXPECT_STREQ(
+        static_cast<CloseItemProcessDetails*>(CloseItemsList[2].Details)->ProcessName.c_str(),
+        "cafetool.exe");
     EXPECT_EQ(CloseItemsList[3].Type, 9);
     EXPECT_EQ(CloseItemsList[3].Details, nullptr);
 
@@ -77,9 +79,11 @@ TEST(UninstallData, RealisticUtf8ProductLoadsIntoEveryRecord) {
     EXPECT_EQ(association.ForAll, 1);
     EXPECT_STREQ(DetailsOf<DllRegistrationDetails>(DoneTasksList[3]).DLLPath.c_str(),
                  "C:\\Program Files\\Caf\xE9 Tool\\shell.dll");
-    EXPECT_STREQ(DetailsOf<EnvironmentVariableDetails>(DoneTasksList[4]).VariableName.c_str(), "CAFE_HOME");
+    EXPECT_STREQ(DetailsOf<EnvironmentVariableDetails>(DoneTasksList[4]).VariableName.c_str(),
+                 "CAFE_HOME");
     EXPECT_STREQ(DetailsOf<IniGroupDetails>(DoneTasksList[5]).GroupName.c_str(), "Cafe");
-    EXPECT_STREQ(DetailsOf<IniGroupDetails>(DoneTasksList[5]).IniPath.c_str(), "C:\\Windows\\win.ini");
+    EXPECT_STREQ(DetailsOf<IniGroupDetails>(DoneTasksList[5]).IniPath.c_str(),
+                 "C:\\Windows\\win.ini");
     const auto& iniValue = DetailsOf<IniValueDetails>(DoneTasksList[6]);
     EXPECT_STREQ(iniValue.IniPath.c_str(), "C:\\Windows\\system.ini");
     EXPECT_STREQ(iniValue.Group.c_str(), "Drivers");
@@ -104,12 +108,15 @@ TEST(UninstallData, RealisticUtf8ProductLoadsIntoEveryRecord) {
     EXPECT_EQ(deleteValue.BaseKey, 0);
     EXPECT_STREQ(deleteValue.KeyPath.c_str(), "Software\\Cafe");
     EXPECT_STREQ(deleteValue.ValueName.c_str(), "LastRun");
-    EXPECT_STREQ(DetailsOf<FileCopyDetails>(UninstallerTasksList[3]).SourceFile.c_str(), "C:\\a.txt");
-    EXPECT_STREQ(DetailsOf<FileCopyDetails>(UninstallerTasksList[3]).DestinationFile.c_str(), "C:\\b.txt");
+    EXPECT_STREQ(DetailsOf<FileCopyDetails>(UninstallerTasksList[3]).SourceFile.c_str(),
+                 "C:\\a.txt");
+    EXPECT_STREQ(DetailsOf<FileCopyDetails>(UninstallerTasksList[3]).DestinationFile.c_str(),
+                 "C:\\b.txt");
     EXPECT_STREQ(DetailsOf<FilePathDetails>(UninstallerTasksList[4]).FilePath.c_str(),
                  "C:\\Program Files\\Caf\xE9 Tool\\cache.bin");
     for (int f = 0; f < TaskOSFlagCount; f++) EXPECT_EQ(UninstallerTasksList[4].OSFlags[f], 0);
-    EXPECT_STREQ(DetailsOf<FolderCreateDetails>(UninstallerTasksList[5]).Address.c_str(), "C:\\Cafe\\Kept");
+    EXPECT_STREQ(DetailsOf<FolderCreateDetails>(UninstallerTasksList[5]).Address.c_str(),
+                 "C:\\Cafe\\Kept");
     const auto& removeFolder = DetailsOf<FolderRemoveDetails>(UninstallerTasksList[6]);
     EXPECT_STREQ(removeFolder.Address.c_str(), "C:\\Cafe\\Temp");
     EXPECT_EQ(removeFolder.Recursive, 1);
@@ -145,17 +152,18 @@ TEST(UninstallData, RealisticUtf8ProductLoadsIntoEveryRecord) {
 }
 
 TEST(UninstallData, LinesCommentsGroupsAndKeys) {
-    Parse("ProgramName=before any header\r"
-          "  ; comment=1\n"
-          "\t[UninstallerConfig] trailing text\r\n"
-          "  ProgramName \t=  \t Tool  \t \n"
-          "programname=second wins not\n"
-          "ProgramVersion\n"           // no "=": ignored
-          "ProgramVersion=1=2\r\r\n"   // value keeps later "=", CR CR LF is two line ends
-          "[uninstallerconfig]\n"      // a second group of the same name is never read
-          "LangIsRTL=1\n"
-          "[LocalizationUninstall\n"   // no "]": the rest of the line names the group
-          "a=one\n");
+    Parse(
+        "ProgramName=before any header\r"
+        "  ; comment=1\n"
+        "\t[UninstallerConfig] trailing text\r\n"
+        "  ProgramName \t=  \t Tool  \t \n"
+        "programname=second wins not\n"
+        "ProgramVersion\n"          // no "=": ignored
+        "ProgramVersion=1=2\r\r\n"  // value keeps later "=", CR CR LF is two line ends
+        "[uninstallerconfig]\n"     // a second group of the same name is never read
+        "LangIsRTL=1\n"
+        "[LocalizationUninstall\n"  // no "]": the rest of the line names the group
+        "a=one\n");
     EXPECT_STREQ(UninstallConfig.ProgramName.c_str(), "Tool");
     EXPECT_STREQ(UninstallConfig.ProgramVersion.c_str(), "1=2");
     EXPECT_EQ(LangIsRTL, 0);
@@ -171,10 +179,11 @@ TEST(UninstallData, TextNumbersFollowFileOrderNotKeyNames) {
 }
 
 TEST(UninstallData, ItemFieldsAreTakenExactly) {
-    Parse("Type=3\nDLLPath=from before the first header\n"
-          "[DoneTasks]\nItems=A,B, B,,\n"
-          "[a]\nType=4\nVariableName=X\n"
-          "[B]\nType=$2\nForAll=2x\n");
+    Parse(
+        "Type=3\nDLLPath=from before the first header\n"
+        "[DoneTasks]\nItems=A,B, B,,\n"
+        "[a]\nType=4\nVariableName=X\n"
+        "[B]\nType=$2\nForAll=2x\n");
     ASSERT_EQ(DoneTasksList.Count(), 5u);
     EXPECT_EQ(DoneTasksList[0].Type, 4);
     EXPECT_EQ(DoneTasksList[1].Type, 2);
@@ -201,11 +210,12 @@ TEST(UninstallData, TrailingCommaWithoutPreHeaderKeysGivesDefaults) {
 }
 
 TEST(UninstallData, RegistryRootsByBaseKey) {
-    Parse("[UninstallerTasks]\nItems=K0,K1,K2,K3\n"
-          "[K0]\nType=1\nBaseKey=0\nKey=A\n"
-          "[K1]\nType=1\nBaseKey=1\nKey=B\\C\n"
-          "[K2]\nType=1\nBaseKey=2\nKey=D\n"
-          "[K3]\nType=1\nBaseKey=$100000001\nKey=E\n");
+    Parse(
+        "[UninstallerTasks]\nItems=K0,K1,K2,K3\n"
+        "[K0]\nType=1\nBaseKey=0\nKey=A\n"
+        "[K1]\nType=1\nBaseKey=1\nKey=B\\C\n"
+        "[K2]\nType=1\nBaseKey=2\nKey=D\n"
+        "[K3]\nType=1\nBaseKey=$100000001\nKey=E\n");
     ASSERT_EQ(RegistryKeysList.Count(), 4u);
     EXPECT_EQ(RegistryKeysList[0].Root, RootCurrentUser);
     EXPECT_EQ(RegistryKeysList[1].Root, RootLocalMachine);
@@ -215,14 +225,15 @@ TEST(UninstallData, RegistryRootsByBaseKey) {
 }
 
 TEST(UninstallData, AbsentGroupsGiveDefaults) {
-    for (const std::string& file : {std::string(), std::string("\xEF\xBB\xBF"), std::string("no groups here")}) {
+    for (const std::string& file :
+         {std::string(), std::string("\xEF\xBB\xBF"), std::string("no groups here")}) {
         Parse(file);
         EXPECT_TRUE(UninstallConfig.ProgramName.IsEmpty());
         EXPECT_EQ(UninstallConfig.CanBeUninstalledByOthers, 0);
         EXPECT_EQ(LocalizedTextCount(), 0);
         EXPECT_EQ(CloseItemsList.Count() + DoneTasksList.Count() + UninstallerTasksList.Count() +
-                      CreatedFilesList.Count() + CreatedFoldersList.Count() + LeaveFilesList.Count() +
-                      RegistryKeysList.Count(),
+                      CreatedFilesList.Count() + CreatedFoldersList.Count() +
+                      LeaveFilesList.Count() + RegistryKeysList.Count(),
                   0u);
     }
 }
@@ -250,21 +261,22 @@ TEST(DecodeUtf8ToLatin1, ValidInvalidAndTruncated) {
         {"\xC3\xA9", "\xE9"},
         {"\xC2\xA0", "\xA0"},
         {"\xC3\xBF", "\xFF"},
-        {"\xC4\x80", "?"},             // U+0100
-        {"\xE2\x98\x83", "?"},         // U+2603
-        {"\xF0\x9F\x98\x80", "?"},     // U+1F600, one character
-        {"\xC3", "?"},                 // truncated
-        {"\xE2\x98", "??"},            // truncated: each byte
-        {"\x80", "?"},                 // lone continuation
-        {"\xC0\xAF", "??"},            // overlong
-        {"\xED\xA0\x80", "???"},       // surrogate
+        {"\xC4\x80", "?"},          // U+0100
+        {"\xE2\x98\x83", "?"},      // U+2603
+        {"\xF0\x9F\x98\x80", "?"},  // U+1F600, one character
+        {"\xC3", "?"},              // truncated
+        {"\xE2\x98", "??"},         // truncated: each byte
+        {"\x80", "?"},              // lone continuation
+        {"\xC0\xAF", "??"},         // overlong
+        {"\xED\xA0\x80", "???"},    // surrogate
         {"\xFF\xFE", "??"},
         {std::string("a\0b", 3), std::string("a\0b", 3)},
         {"\xC3\xA9\xC3", "\xE9?"},
     };
     for (const DecodeCase& c : cases) {
         String out = DecodeUtf8ToLatin1(c.In.data(), c.In.size());
-        EXPECT_EQ(std::string(out.c_str(), out.Length()), c.Out) << "input of " << c.In.size() << " bytes";
+        EXPECT_EQ(std::string(out.c_str(), out.Length()), c.Out)
+            << "input of " << c.In.size() << " bytes";
     }
     String back = EncodeLatin1ToUtf8("Caf\xE9", 4);
     EXPECT_STREQ(back.c_str(), "Caf\xC3\xA9");
@@ -283,8 +295,8 @@ TEST(UninstallData, BadInputNeverFailsOrOverruns) {
     Parse("[UninstallerConfig]\nProgramName=" + std::string(1 << 20, 'x') + "\n");
     EXPECT_EQ(UninstallConfig.ProgramName.Length(), 1u << 20);
     Parse("[UninstallerConfig]\nRebootRequired=9999999999999999999999999999999999999999\n");
-    EXPECT_EQ(UninstallConfig.RebootRequired, static_cast<int32_t>(TextToInteger32(
-                                                   "9999999999999999999999999999999999999999")));
+    EXPECT_EQ(UninstallConfig.RebootRequired,
+              static_cast<int32_t>(TextToInteger32("9999999999999999999999999999999999999999")));
     std::string groups;
     for (int i = 0; i < 100000; i++) groups += "[G" + std::to_string(i) + "]\nType=1\n";
     Parse("[DoneTasks]\nItems=G99999,G0,G100000\n" + groups);
@@ -309,12 +321,14 @@ TEST(RunModeTrailer, LittleEndianAndTheDriversMessages) {
     EXPECT_EQ(RunModeTrailerFromBytes(all), -1);
     EXPECT_EQ(RunModeTrailerProblem(TrailerRead, 0), nullptr);
     EXPECT_EQ(RunModeTrailerProblem(TrailerRead, 1), nullptr);
-    const char* tampered = "This uninstaller has been tampered with. Uninstallation cannot continue.";
+    const char* tampered =
+        "This uninstaller has been tampered with. Uninstallation cannot continue.";
     EXPECT_STREQ(RunModeTrailerProblem(TrailerRead, 2), tampered);
     EXPECT_STREQ(RunModeTrailerProblem(TrailerRead, -1), tampered);
-    EXPECT_STREQ(RunModeTrailerProblem(TrailerUnreadable, 0),
-                 "Error reading internal uninstallation configuration. This executable may not have "
-                 "the necessary permissions. Uninstallation cannot continue.");
+    EXPECT_STREQ(
+        RunModeTrailerProblem(TrailerUnreadable, 0),
+        "Error reading internal uninstallation configuration. This executable may not have "
+        "the necessary permissions. Uninstallation cannot continue.");
 }
 
 }  // namespace

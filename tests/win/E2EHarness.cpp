@@ -80,7 +80,8 @@ std::vector<std::vector<std::string>> RelayCalls(const std::string& log, const c
     size_t pos = 0;
     while ((pos = log.find(needle, pos)) != std::string::npos) {
         size_t end = log.find('\n', pos);
-        std::string line = log.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        std::string line =
+            log.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
         calls.push_back(RelayArguments(line, needle.size() - 1));
         pos += needle.size();
     }
@@ -112,7 +113,8 @@ SeenBox ReadBox(HWND box) {
 
 // The first dialog box of another process, if any.
 HWND FindForeignBox(const std::set<HWND>& answered) {
-    for (HWND w = FindWindowA("#32770", nullptr); w; w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+    for (HWND w = FindWindowA("#32770", nullptr); w;
+         w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
         DWORD pid = 0;
         GetWindowThreadProcessId(w, &pid);
         if (pid != GetCurrentProcessId() && IsWindowVisible(w) && !answered.count(w)) return w;
@@ -156,7 +158,8 @@ unsigned UninstallerMachine() {
     if (bytes.size() < 0x40) return 0;
     unsigned peOffset = 0;
     memcpy(&peOffset, bytes.data() + 0x3C, sizeof(peOffset));
-    if (peOffset + 6 > bytes.size() || bytes.compare(peOffset, 4, std::string("PE\0\0", 4)) != 0) return 0;
+    if (peOffset + 6 > bytes.size() || bytes.compare(peOffset, 4, std::string("PE\0\0", 4)) != 0)
+        return 0;
     unsigned short machine = 0;
     memcpy(&machine, bytes.data() + peOffset + 4, sizeof(machine));
     return machine;
@@ -222,7 +225,8 @@ void CleanTemporaryCopies() {
 void MakeFreshFolder(const std::string& folder) {
     RemoveTree(folder);
     for (size_t i = 3; i <= folder.size(); i++) {
-        if (i == folder.size() || folder[i] == '\\') CreateDirectoryA(folder.substr(0, i).c_str(), nullptr);
+        if (i == folder.size() || folder[i] == '\\')
+            CreateDirectoryA(folder.substr(0, i).c_str(), nullptr);
     }
 }
 
@@ -241,7 +245,8 @@ std::string ReadFileBytes(const std::string& path) {
     std::string bytes;
     char buffer[65536];
     DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read) bytes.append(buffer, read);
+    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read)
+        bytes.append(buffer, read);
     CloseHandle(file);
     return bytes;
 }
@@ -299,7 +304,8 @@ RunOutcome RunAndWatch(const std::string& commandLine, Answerer answer, DWORD ti
             ULONG_PTR more[64];
         } ids = {};
         ids.list.NumberOfAssignedProcesses = 65;
-        if (QueryInformationJobObject(job, JobObjectBasicProcessIdList, &ids, sizeof(ids), nullptr)) {
+        if (QueryInformationJobObject(job, JobObjectBasicProcessIdList, &ids, sizeof(ids),
+                                      nullptr)) {
             for (DWORD i = 0; i < ids.list.NumberOfProcessIdsInList && i < 65; i++) {
                 DWORD pid = static_cast<DWORD>(ids.list.ProcessIdList[i]);
                 if (known.insert(pid).second) {
@@ -317,7 +323,10 @@ RunOutcome RunAndWatch(const std::string& commandLine, Answerer answer, DWORD ti
             if (button == 0) {
                 // The first button: OK, Yes, Abort or Retry, by the box's kind.
                 const std::string first = seen.Buttons.empty() ? "OK" : seen.Buttons[0];
-                button = first == "Yes" ? IDYES : first == "No" ? IDNO : first == "Cancel" ? IDCANCEL : IDOK;
+                button = first == "Yes"      ? IDYES
+                         : first == "No"     ? IDNO
+                         : first == "Cancel" ? IDCANCEL
+                                             : IDOK;
             }
             answered.insert(box);
             PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
@@ -369,8 +378,8 @@ WineVersionGuard::WineVersionGuard(const std::string& exeName, const std::string
     : exeName_(exeName) {
     HKEY key;
     std::string path = "Software\\Wine\\AppDefaults\\" + exeName;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS) {
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key, nullptr) == ERROR_SUCCESS) {
         RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
                        static_cast<DWORD>(version.size() + 1));
         RegCloseKey(key);

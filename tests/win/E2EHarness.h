@@ -30,8 +30,8 @@ struct RunOutcome {
     std::vector<StartedProcess> Started;  // CreateProcessA calls of the run, in order
     std::vector<DWORD> ExitCodes;         // of every process of the run that was seen
     bool TimedOut = false;
-    bool Wow64 = false;                   // the first process ran as 32-bit under WoW64
-    std::string Describe() const;         // everything above, for failure messages
+    bool Wow64 = false;            // the first process ran as 32-bit under WoW64
+    std::string Describe() const;  // everything above, for failure messages
 };
 
 // Picks the button to press (IDOK, IDYES, ...) for a box; by default the first.

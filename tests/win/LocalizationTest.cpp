@@ -61,7 +61,8 @@ TEST(LocalizedMessageBox, RightToLeftOnlyFromWindows2000AndOnlyForOne) {
         EXPECT_EQ(controlStyle & RtlStyle, c.Expected) << label << ": " << text;
         long long expectedFlags = (MB_OK | MB_ICONINFORMATION) | (c.BoxFlags ? RtlFlags : 0);
         EXPECT_EQ(run.Boxes[0].Flags, expectedFlags) << label << "\n" << run.Describe();
-        EXPECT_EQ(run.Boxes[1].Flags, (MB_YESNO | MB_ICONQUESTION) | (c.BoxFlags ? RtlFlags : 0)) << label;
+        EXPECT_EQ(run.Boxes[1].Flags, (MB_YESNO | MB_ICONQUESTION) | (c.BoxFlags ? RtlFlags : 0))
+            << label;
         EXPECT_EQ(run.Boxes[1].Buttons, (std::vector<std::string>{"Yes", "No"})) << label;
         // Owned by the probe's window while it is in front, by nobody after.
         size_t at = text.find("owner=");

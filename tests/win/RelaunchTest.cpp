@@ -133,8 +133,8 @@ TEST_F(Relaunch, DataFilePathReplacesEveryExeInThePath) {
         PlaceUninstaller(exe, 0);
         RunOutcome run = RunAndWatch(Quoted(exe));
         ASSERT_EQ(run.Boxes.size(), 1u) << c.ExeName << "\n" << run.Describe();
-        EXPECT_EQ(run.Boxes[0].Text, std::string("Error reading uninstallation script:\r\n\r\n") +
-                                         c.ExpectedDataPath);
+        EXPECT_EQ(run.Boxes[0].Text,
+                  std::string("Error reading uninstallation script:\r\n\r\n") + c.ExpectedDataPath);
         EXPECT_TRUE(TemporaryCopies().empty()) << c.ExeName;
         ExpectAllExitCodesZero(run);
         RemoveTree(c.Folder);
@@ -178,7 +178,8 @@ TEST_F(Relaunch, ModulePathNearMaxPathStillRelaunches) {
     WriteFileBytes(folder + "\\uninstall.dat", DataFile);
     RunOutcome run = RunAndWatch(Quoted(exe));
     EXPECT_TRUE(run.Boxes.empty()) << run.Describe();
-    EXPECT_EQ(TemporaryCopies(), (std::vector<std::string>{"_Uninstall_0.dat", "_Uninstall_0.exe"}));
+    EXPECT_EQ(TemporaryCopies(),
+              (std::vector<std::string>{"_Uninstall_0.dat", "_Uninstall_0.exe"}));
     ExpectAllExitCodesZero(run);
     RemoveTree("C:\\Deep");
 }
@@ -192,7 +193,7 @@ TEST_F(Relaunch, OnlyTooOldSystemsAreRefused) {
     PlaceUninstaller(exe_, 0);
     WriteFileBytes(data_, DataFile);
     const VersionCase cases[] = {
-        {"nt351", true}, {"win95", false}, {"win98", false}, {"nt40", false},
+        {"nt351", true},  {"win95", false}, {"win98", false}, {"nt40", false},
         {"win2k", false}, {"winxp", false}, {"win10", false},
     };
     for (const VersionCase& c : cases) {

@@ -116,7 +116,8 @@ TEST(LoadUninstallData, ReadsARealFileAndRefusesOnlyWhatCannotBeOpened) {
     EXPECT_EQ(LoadUninstallData((dir + "missing.dat").c_str()), 0);
     EXPECT_EQ(LoadUninstallData((dir + "sub").c_str()), 0);
     // Open elsewhere without sharing: cannot be opened here.
-    HANDLE locked = CreateFileA((dir + "locked.dat").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE locked = CreateFileA((dir + "locked.dat").c_str(), GENERIC_WRITE, 0, nullptr,
+                                CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     EXPECT_EQ(LoadUninstallData((dir + "locked.dat").c_str()), 0);
     CloseHandle(locked);
@@ -127,7 +128,8 @@ TEST(LoadUninstallData, LeaveFilesFoldWithTheSystemsCodePage) {
     LowerCaseBytes = LowerWithSystem;
     std::string dir = Scratch();
     std::string file = "[LeaveFiles]\r\n1=C:\\Caf\xC9\\A.TXT\r\n2=c:\\caf\xE9\\a.txt\r\n";
-    HANDLE f = CreateFileA((dir + "leave.dat").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE f = CreateFileA((dir + "leave.dat").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                           nullptr);
     DWORD written = 0;
     WriteFile(f, file.data(), static_cast<DWORD>(file.size()), &written, nullptr);
     CloseHandle(f);
@@ -176,7 +178,8 @@ TEST(ReadRunModeTrailer, LastFourBytesOfARealExecutable) {
     EXPECT_EQ(ReadRunModeTrailerFrom((dir + "no-such.exe").c_str(), &value), TrailerUnreadable);
     EXPECT_EQ(value, 12345) << "unchanged when unreadable";
     // Held open elsewhere for writing without sharing: unreadable.
-    HANDLE locked = CreateFileA((dir + "trailer.exe").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE locked = CreateFileA((dir + "trailer.exe").c_str(), GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(locked, INVALID_HANDLE_VALUE);
     EXPECT_EQ(ReadRunModeTrailerFrom((dir + "trailer.exe").c_str(), &value), TrailerUnreadable);
     CloseHandle(locked);
