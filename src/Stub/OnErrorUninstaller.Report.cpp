@@ -58,6 +58,15 @@ struct Writer {
         text[k] = '\0';
         Put(text);
     }
+    // Three numbers joined by `separator`, the first with `firstDigits`
+    // digits at least, the others with two.
+    void PutTriple(int a, int b, int c, int firstDigits, const char* separator) {
+        PutNumber(a, firstDigits);
+        Put(separator);
+        PutNumber(b, 2);
+        Put(separator);
+        PutNumber(c, 2);
+    }
 };
 
 }  // namespace
@@ -90,17 +99,9 @@ void FormatErrorReport(char* out, size_t capacity, const ReportTime& time, uint3
     out[0] = '\0';
     w.Put("We are sorry, but the uninstaller has stopped working due to an error:\r\n\r\n");
     w.Put("Error detected on: ");
-    w.PutNumber(time.Year, 4);
-    w.Put("/");
-    w.PutNumber(time.Month, 2);
-    w.Put("/");
-    w.PutNumber(time.Day, 2);
+    w.PutTriple(time.Year, time.Month, time.Day, 4, "/");  // %yyyy/%mm/%dd
     w.Put(" at ");
-    w.PutNumber(time.Hour, 2);
-    w.Put(":");
-    w.PutNumber(time.Minute, 2);
-    w.Put(":");
-    w.PutNumber(time.Second, 2);
+    w.PutTriple(time.Hour, time.Minute, time.Second, 2, ":");  // %hh:%ii:%ss
     w.Put("\r\nError description: ");
     w.Put(DescribeExceptionCode(code));
     w.Put("\r\nModule name: ");
