@@ -8,7 +8,7 @@
 # time; later runs use the cache.
 set -eu
 mode=${KW_WINE32_MODE:-auto}
-cache=${KW_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/kestrelwyn-uninstaller}
+cache=${KW_CACHE_DIR:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/kestrelwyn-uninstaller}
 mkdir -p "$cache"
 
 say() { echo "wine32: $*" >&2; }
