@@ -80,6 +80,12 @@ public:
         for (size_t i = 0; i < count_; i++) items_[i].~T();
         count_ = 0;
     }
+    // Makes room for `capacity` elements at least.
+    void Reserve(size_t capacity) {
+        if (capacity <= capacity_) return;
+        items_ = static_cast<T*>(MemRealloc(BaseHeap, items_, capacity * sizeof(T)));
+        capacity_ = capacity;
+    }
 
 private:
     void Grow() {

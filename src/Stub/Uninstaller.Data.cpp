@@ -32,7 +32,7 @@ IniDocument::~IniDocument() {
 }
 
 void IniDocument::AddGroup(Span name) {
-    Group group = {name, keys_.Count(), 0, false};
+    Group group = {name, static_cast<uint32_t>(keys_.Count()), 0, false};
     groups_.Add(group);
 }
 
@@ -43,12 +43,13 @@ void IniDocument::AddKey(Span name, Span value) {
 }
 
 IniDocument::Span IniDocument::Name(size_t offset, size_t length) {
-    Span name = {names_.Length(), length};
+    Span name = MakeSpan(names_.Length(), length);
     names_.Append(bytes_.c_str() + offset, length);
     return name;
 }
 
 void IniDocument::Parse(const char* bytes, size_t size) {
+    if (size > 0x7FFF0000u) size = 0x7FFF0000u;
     bytes_ = String(bytes, size);
     names_.Clear();
     size_t pos = 0;
@@ -57,8 +58,17 @@ void IniDocument::Parse(const char* bytes, size_t size) {
             static_cast<unsigned char>(bytes[2]) == 0xBF;
     if (utf8_) pos = 3;
 
-    AddGroup(Span{0, 0});  // the part before the first header
+    // Sized once from the number of line ends, so that the arrays are not
+    // copied again and again while a large file is read.
     const char* text = bytes_.c_str();
+    size_t lines = 1;
+    for (const char* p = text; (p = static_cast<const char*>(memchr(p, '\n', size - (p - text))));
+         p++) {
+        lines++;
+    }
+    keys_.Reserve(lines);
+    names_.Reserve(size / 4);
+    AddGroup(Span{0, 0});  // the part before the first header
     while (pos < size) {
         size_t end = pos;
         while (end < size && text[end] != '\r' && text[end] != '\n') end++;
@@ -83,7 +93,8 @@ void IniDocument::Parse(const char* bytes, size_t size) {
                     size_t valueEnd = end;
                     while (valueStart < valueEnd && IsBlankOrTab(text[valueStart])) valueStart++;
                     while (valueEnd > valueStart && IsBlankOrTab(text[valueEnd - 1])) valueEnd--;
-                    AddKey(Name(start, nameEnd - start), Span{valueStart, valueEnd - valueStart});
+                    AddKey(Name(start, nameEnd - start),
+                           MakeSpan(valueStart, valueEnd - valueStart));
                 }
             }
         }
@@ -103,12 +114,14 @@ bool IniDocument::NameEquals(Span name, const LookupText& lowered) const {
 void IniDocument::BuildIndex() {
     MemFree(BaseHeap, groupIndex_);
     MemFree(BaseHeap, keyIndex_);
+    keyIndex_ = nullptr;
+    keySlots_ = 0;
     const char* low = names_.c_str();
 
     // Groups from 1 on; the part before the first header is reached only by
     // the empty name. A later group of the same name is never found.
     groupSlots_ = TableSizeFor(groups_.Count());
-    groupIndex_ = static_cast<long*>(MemAlloc(BaseHeap, groupSlots_ * sizeof(long)));
+    groupIndex_ = static_cast<int32_t*>(MemAlloc(BaseHeap, groupSlots_ * sizeof(int32_t)));
     for (size_t i = 0; i < groupSlots_; i++) groupIndex_[i] = -1;
     for (size_t g = 1; g < groups_.Count(); g++) {
         const Span& name = groups_[g].Name;
@@ -125,17 +138,23 @@ void IniDocument::BuildIndex() {
             slot = (slot + 1) & (groupSlots_ - 1);
         }
         if (!taken) {
-            groupIndex_[slot] = static_cast<long>(g);
+            groupIndex_[slot] = static_cast<int32_t>(g);
             groups_[g].First = true;
         }
     }
 
+}
+
+void IniDocument::BuildKeyIndex() const {
+    // Built on the first key lookup in a large group: the large groups are
+    // mostly value lists (files, folders), read in order and never by name.
+    const char* low = names_.c_str();
     size_t indexedKeys = 0;
     for (size_t g = 0; g < groups_.Count(); g++) {
         if (groups_[g].KeyCount > ScannedGroupKeys) indexedKeys += groups_[g].KeyCount;
     }
     keySlots_ = TableSizeFor(indexedKeys);
-    keyIndex_ = static_cast<long*>(MemAlloc(BaseHeap, keySlots_ * sizeof(long)));
+    keyIndex_ = static_cast<int32_t*>(MemAlloc(BaseHeap, keySlots_ * sizeof(int32_t)));
     for (size_t i = 0; i < keySlots_; i++) keyIndex_[i] = -1;
     for (size_t g = 0; g < groups_.Count(); g++) {
         const Group& group = groups_[g];
@@ -158,7 +177,7 @@ void IniDocument::BuildIndex() {
                 }
                 slot = (slot + 1) & (keySlots_ - 1);
             }
-            if (!taken) keyIndex_[slot] = static_cast<long>(k);
+            if (!taken) keyIndex_[slot] = static_cast<int32_t>(k);
         }
     }
 }
@@ -215,7 +234,7 @@ long IniDocument::FindGroup(const char* name) const {
 }
 
 long IniDocument::FindKey(long group, const char* key) const {
-    if (group < 0 || static_cast<size_t>(group) >= groups_.Count() || !keyIndex_) return -1;
+    if (group < 0 || static_cast<size_t>(group) >= groups_.Count()) return -1;
     LookupText lowered;
     LookupName(key, &lowered);
     const Group& g = groups_[static_cast<size_t>(group)];
@@ -225,6 +244,7 @@ long IniDocument::FindKey(long group, const char* key) const {
         }
         return -1;
     }
+    if (!keyIndex_) BuildKeyIndex();
     size_t slot = static_cast<size_t>(HashBytes(lowered.Bytes, lowered.Length, GroupSeed(group))) &
                   (keySlots_ - 1);
     while (keyIndex_[slot] >= 0) {

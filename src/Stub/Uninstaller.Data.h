@@ -21,8 +21,8 @@ public:
     IniDocument& operator=(const IniDocument&) = delete;
     ~IniDocument();
 
-    // Indexes `size` bytes (copied). Never fails; a UTF-8 byte-order mark
-    // makes the document UTF-8.
+    // Indexes `size` bytes (copied; beyond 2 GB they are ignored). Never
+    // fails; a UTF-8 byte-order mark makes the document UTF-8.
     void Parse(const char* bytes, size_t size);
 
     bool IsUtf8() const { return utf8_; }
@@ -48,12 +48,16 @@ public:
     size_t GroupCount() const { return groups_.Count(); }
 
 private:
+    // 32-bit offsets keep the index small; Parse reads at most 2 GB.
     struct Span {
-        size_t Offset, Length;
+        uint32_t Offset, Length;
     };
+    static Span MakeSpan(size_t offset, size_t length) {
+        return Span{static_cast<uint32_t>(offset), static_cast<uint32_t>(length)};
+    }
     struct Group {
         Span Name;
-        size_t FirstKey, KeyCount;
+        uint32_t FirstKey, KeyCount;
         bool First;  // the first group of its name, the one lookups find
     };
     struct Key {
@@ -63,6 +67,7 @@ private:
     void AddGroup(Span name);
     void AddKey(Span name, Span value);
     void BuildIndex();
+    void BuildKeyIndex() const;
     // A name encoded and lower-cased like the index; short names stay on the
     // stack, since every key read looks one up.
     struct LookupText {
@@ -81,11 +86,11 @@ private:
     bool utf8_ = false;
     List<Group> groups_;
     List<Key> keys_;
-    long* groupIndex_ = nullptr;  // open addressing, -1 empty; mask groupSlots_ - 1
+    int32_t* groupIndex_ = nullptr;  // open addressing, -1 empty; mask groupSlots_ - 1
     mutable long lastGroup_ = 0;  // the group found last: item lists name groups in file order
     size_t groupSlots_ = 0;
-    long* keyIndex_ = nullptr;
-    size_t keySlots_ = 0;
+    mutable int32_t* keyIndex_ = nullptr;  // keys of the groups too large to scan
+    mutable size_t keySlots_ = 0;
 };
 
 // Single-byte text from UTF-8: each character up to U+00FF becomes its byte,

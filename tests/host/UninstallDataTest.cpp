@@ -171,6 +171,22 @@ TEST(UninstallData, LinesCommentsGroupsAndKeys) {
     EXPECT_STREQ(GetLocalizedText(1).c_str(), "one");
 }
 
+TEST(UninstallData, KeysOfLargeGroupsAreFoundByNameAndTheFirstWins) {
+    // Past a handful of keys a group is looked up through the index.
+    std::string file = "[UninstallerConfig]\n";
+    for (int i = 0; i < 40; i++) file += "Filler" + std::to_string(i) + "=x\n";
+    file += "PROGRAMNAME=first\nRebootRequired=1\nprogramname=second\n";
+    for (int i = 0; i < 40; i++) file += "More" + std::to_string(i) + "=y\n";
+    file += "[LocalizationUninstall]\n";
+    for (int i = 0; i < 40; i++) file += "ProgramName=text " + std::to_string(i) + "\n";
+    Parse(file);
+    EXPECT_STREQ(UninstallConfig.ProgramName.c_str(), "first");
+    EXPECT_EQ(UninstallConfig.RebootRequired, 1);
+    EXPECT_TRUE(UninstallConfig.ProgramVersion.IsEmpty());
+    EXPECT_EQ(LocalizedTextCount(), 40);  // keys of another group do not mix in
+    EXPECT_STREQ(GetLocalizedText(40).c_str(), "text 39");
+}
+
 TEST(UninstallData, TextNumbersFollowFileOrderNotKeyNames) {
     Parse("[LocalizationUninstall]\n2=second key\n1=first key\n3=third\n2=again\n");
     EXPECT_EQ(LocalizedTextCount(), 4);
