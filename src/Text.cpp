@@ -57,10 +57,7 @@ void String::SetLength(size_t length) {
 void String::Append(const char* bytes, size_t length) {
     // No string comes near this size; the bound keeps the sums below exact.
     if (length > (static_cast<size_t>(-1) >> 2) - length_) return;
-    if (length == 0) {
-        if (!text_) Reserve(0);
-        return;
-    }
+    if (length == 0) return;
     // `bytes` may point into this string: keep its offset across the regrowth.
     const char* begin = text_;
     bool inside = text_ && bytes >= begin && bytes < begin + capacity_;

@@ -113,3 +113,15 @@ void FormatErrorReport(char* out, size_t capacity, const ReportTime& time, uint3
         "Please report the circumstances of this error to the vendor of the program you are "
         "trying to uninstall.");
 }
+
+void FormatHeapReport(char* out, size_t capacity, int heap, const char* module, int line) {
+    static const char* const Labels[3] = {
+        "StringHeap corrupted: ", "MemoryBase heap corrupted: ", "AllocateMemory heap corrupted: "};
+    if (capacity == 0) return;
+    Writer w = {out, capacity, 0};
+    out[0] = '\0';
+    w.Put(heap >= 0 && heap < 3 ? Labels[heap] : "");
+    w.Put(module ? module : "");
+    w.Put(" : ");
+    w.PutNumber(line, 1);
+}

@@ -66,8 +66,6 @@ void InstallErrorTrap() {
 }
 
 void CheckHeaps(const char* module, int line) {
-    static const char* const Labels[3] = {
-        "StringHeap corrupted: ", "MemoryBase heap corrupted: ", "AllocateMemory heap corrupted: "};
     char path[MAX_PATH + 1];
     DWORD length = GetModuleFileNameA(nullptr, path, sizeof(path));
     if (length == 0 || length >= sizeof(path)) length = 0;
@@ -77,27 +75,10 @@ void CheckHeaps(const char* module, int line) {
         if (*p == '\\' || *p == '/') title = p + 1;
     }
     for (int i = 0; i < 3; i++) {
-        if (HeapValidate(HeapOf(static_cast<HeapKind>(i)), 0, nullptr)) continue;
-        // Built on the stack: the heaps are what is in doubt.
-        char text[256];
-        size_t n = 0;
-        auto put = [&](const char* s) {
-            while (*s && n + 1 < sizeof(text)) text[n++] = *s++;
-        };
-        put(Labels[i]);
-        put(module ? module : "");
-        put(" : ");
-        char digits[16];
-        int k = 0;
-        unsigned magnitude =
-            line < 0 ? 0u - static_cast<unsigned>(line) : static_cast<unsigned>(line);
-        do {
-            digits[k++] = static_cast<char>('0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude);
-        if (line < 0 && n + 1 < sizeof(text)) text[n++] = '-';
-        while (k && n + 1 < sizeof(text)) text[n++] = digits[--k];
-        text[n] = '\0';
+        HeapKind heap = static_cast<HeapKind>(i);
+        if (HeapValidate(HeapOf(heap), 0, nullptr)) continue;
+        char text[256];  // on the stack: the heaps are what is in doubt
+        FormatHeapReport(text, sizeof(text), heap, module, line);
         MessageBoxA(nullptr, text, title, MB_OK);
     }
 }

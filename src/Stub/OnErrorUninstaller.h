@@ -39,6 +39,11 @@ const char* DescribeExceptionCode(uint32_t code);
 void FormatErrorReport(char* out, size_t capacity, const ReportTime& time, uint32_t code,
                        const char* module, int line);
 
+// Writes the heap check's message for a damaged heap (its label, the
+// module, " : " and the line) into `out`, like FormatErrorReport. `heap` is
+// a HeapKind.
+void FormatHeapReport(char* out, size_t capacity, int heap, const char* module, int line);
+
 // Makes the fault report the handler of every unhandled fault of the process.
 void InstallErrorTrap();
 

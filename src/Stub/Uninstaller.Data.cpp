@@ -19,6 +19,25 @@ size_t TableSizeFor(size_t entries) {
     return slots;
 }
 
+// The slot of an open-addressing table (-1 marks an empty slot) that holds
+// an entry for which `matches(entry)` is true, or else the empty slot where
+// the probe from `hash` ends. The tables are at most half full.
+template <class Matches>
+size_t ProbeSlot(const int32_t* table, size_t slots, uint64_t hash, Matches matches) {
+    size_t slot = static_cast<size_t>(hash) & (slots - 1);
+    while (table[slot] >= 0 && !matches(static_cast<size_t>(table[slot]))) {
+        slot = (slot + 1) & (slots - 1);
+    }
+    return slot;
+}
+
+// A table of `slots` empty slots.
+int32_t* NewTable(size_t slots) {
+    int32_t* table = static_cast<int32_t*>(MemAlloc(BaseHeap, slots * sizeof(int32_t)));
+    for (size_t i = 0; i < slots; i++) table[i] = -1;
+    return table;
+}
+
 uint64_t GroupSeed(long group) {
     uint64_t g = static_cast<uint64_t>(group);
     return HashBytes(&g, sizeof(g));
@@ -105,6 +124,12 @@ void IniDocument::Parse(const char* bytes, size_t size) {
     BuildIndex();
 }
 
+bool IniDocument::SameName(Span a, Span b) const {
+    return a.Length == b.Length &&
+           (a.Length == 0 ||
+            memcmp(names_.c_str() + a.Offset, names_.c_str() + b.Offset, a.Length) == 0);
+}
+
 bool IniDocument::NameEquals(Span name, const LookupText& lowered) const {
     return name.Length == lowered.Length &&
            (name.Length == 0 ||
@@ -121,28 +146,16 @@ void IniDocument::BuildIndex() {
     // Groups from 1 on; the part before the first header is reached only by
     // the empty name. A later group of the same name is never found.
     groupSlots_ = TableSizeFor(groups_.Count());
-    groupIndex_ = static_cast<int32_t*>(MemAlloc(BaseHeap, groupSlots_ * sizeof(int32_t)));
-    for (size_t i = 0; i < groupSlots_; i++) groupIndex_[i] = -1;
+    groupIndex_ = NewTable(groupSlots_);
     for (size_t g = 1; g < groups_.Count(); g++) {
         const Span& name = groups_[g].Name;
-        size_t slot =
-            static_cast<size_t>(HashBytes(low + name.Offset, name.Length)) & (groupSlots_ - 1);
-        bool taken = false;
-        while (groupIndex_[slot] >= 0) {
-            const Span& other = groups_[static_cast<size_t>(groupIndex_[slot])].Name;
-            if (other.Length == name.Length &&
-                memcmp(low + other.Offset, low + name.Offset, name.Length) == 0) {
-                taken = true;
-                break;
-            }
-            slot = (slot + 1) & (groupSlots_ - 1);
-        }
-        if (!taken) {
+        size_t slot = ProbeSlot(groupIndex_, groupSlots_, HashBytes(low + name.Offset, name.Length),
+                                [&](size_t other) { return SameName(groups_[other].Name, name); });
+        if (groupIndex_[slot] < 0) {
             groupIndex_[slot] = static_cast<int32_t>(g);
             groups_[g].First = true;
         }
     }
-
 }
 
 void IniDocument::BuildKeyIndex() const {
@@ -154,30 +167,21 @@ void IniDocument::BuildKeyIndex() const {
         if (groups_[g].KeyCount > ScannedGroupKeys) indexedKeys += groups_[g].KeyCount;
     }
     keySlots_ = TableSizeFor(indexedKeys);
-    keyIndex_ = static_cast<int32_t*>(MemAlloc(BaseHeap, keySlots_ * sizeof(int32_t)));
-    for (size_t i = 0; i < keySlots_; i++) keyIndex_[i] = -1;
+    keyIndex_ = NewTable(keySlots_);
     for (size_t g = 0; g < groups_.Count(); g++) {
         const Group& group = groups_[g];
         if (group.KeyCount <= ScannedGroupKeys) continue;
         uint64_t seed = GroupSeed(static_cast<long>(g));
         for (size_t k = group.FirstKey; k < group.FirstKey + group.KeyCount; k++) {
             const Span& name = keys_[k].Name;
-            size_t slot = static_cast<size_t>(HashBytes(low + name.Offset, name.Length, seed)) &
-                          (keySlots_ - 1);
-            bool taken = false;
-            while (keyIndex_[slot] >= 0) {
-                size_t other = static_cast<size_t>(keyIndex_[slot]);
-                const Span& otherName = keys_[other].Name;
-                // Keys of the same group occupy one range of the key array.
-                bool sameGroup = other >= group.FirstKey && other < group.FirstKey + group.KeyCount;
-                if (sameGroup && otherName.Length == name.Length &&
-                    memcmp(low + otherName.Offset, low + name.Offset, name.Length) == 0) {
-                    taken = true;
-                    break;
-                }
-                slot = (slot + 1) & (keySlots_ - 1);
-            }
-            if (!taken) keyIndex_[slot] = static_cast<int32_t>(k);
+            // Keys of one group occupy one range of the key array.
+            size_t slot = ProbeSlot(
+                keyIndex_, keySlots_, HashBytes(low + name.Offset, name.Length, seed),
+                [&](size_t other) {
+                    return other >= group.FirstKey && other < group.FirstKey + group.KeyCount &&
+                           SameName(keys_[other].Name, name);
+                });
+            if (keyIndex_[slot] < 0) keyIndex_[slot] = static_cast<int32_t>(k);
         }
     }
 }
@@ -210,10 +214,9 @@ long IniDocument::FindGroup(const char* name) const {
     LookupText lowered;
     LookupName(name, &lowered);
     // Installers write an item list's groups in the order of the list, so
-    // the group after the last one found is tried first: it keeps reading a
-    // large file in memory order.
-    // Two lists written side by side alternate their groups: the group after
-    // that is tried too.
+    // the two groups after the last one found are tried first (two lists
+    // written side by side alternate their groups): a large file is then
+    // read in memory order.
     for (size_t next = static_cast<size_t>(lastGroup_) + 1;
          next <= static_cast<size_t>(lastGroup_) + 2 && next < groups_.Count(); next++) {
         if (groups_[next].First && NameEquals(groups_[next].Name, lowered)) {
@@ -221,16 +224,10 @@ long IniDocument::FindGroup(const char* name) const {
             return lastGroup_;
         }
     }
-    size_t slot = static_cast<size_t>(HashBytes(lowered.Bytes, lowered.Length)) & (groupSlots_ - 1);
-    while (groupIndex_[slot] >= 0) {
-        long g = groupIndex_[slot];
-        if (NameEquals(groups_[static_cast<size_t>(g)].Name, lowered)) {
-            lastGroup_ = g;
-            return g;
-        }
-        slot = (slot + 1) & (groupSlots_ - 1);
-    }
-    return -1;
+    size_t slot = ProbeSlot(groupIndex_, groupSlots_, HashBytes(lowered.Bytes, lowered.Length),
+                            [&](size_t g) { return NameEquals(groups_[g].Name, lowered); });
+    if (groupIndex_[slot] >= 0) lastGroup_ = groupIndex_[slot];
+    return groupIndex_[slot];
 }
 
 long IniDocument::FindKey(long group, const char* key) const {
@@ -245,16 +242,13 @@ long IniDocument::FindKey(long group, const char* key) const {
         return -1;
     }
     if (!keyIndex_) BuildKeyIndex();
-    size_t slot = static_cast<size_t>(HashBytes(lowered.Bytes, lowered.Length, GroupSeed(group))) &
-                  (keySlots_ - 1);
-    while (keyIndex_[slot] >= 0) {
-        size_t k = static_cast<size_t>(keyIndex_[slot]);
-        if (k >= g.FirstKey && k < g.FirstKey + g.KeyCount && NameEquals(keys_[k].Name, lowered)) {
-            return static_cast<long>(k);
-        }
-        slot = (slot + 1) & (keySlots_ - 1);
-    }
-    return -1;
+    size_t slot =
+        ProbeSlot(keyIndex_, keySlots_, HashBytes(lowered.Bytes, lowered.Length, GroupSeed(group)),
+                  [&](size_t k) {
+                      return k >= g.FirstKey && k < g.FirstKey + g.KeyCount &&
+                             NameEquals(keys_[k].Name, lowered);
+                  });
+    return keyIndex_[slot];
 }
 
 String IniDocument::Decode(Span value) const {
@@ -327,7 +321,6 @@ String DecodeUtf8ToLatin1(const char* bytes, size_t length) {
         out.AppendChar(code <= 0xFF ? static_cast<char>(code) : '?');
         i += 1 + extra;
     }
-    if (!length) out.Reserve(0);
     return out;
 }
 
@@ -381,6 +374,15 @@ T* Attach(Item& item, DetailsKind kind) {
     item.Details = details;
     item.Kind = kind;
     return details;
+}
+
+// The details of a recorded or a task's registry value; the key path comes
+// from `keyPathKey` ("KeyPath" in DoneTasks, "Key" in UninstallerTasks).
+void ReadRegistryValue(const IniDocument& doc, long g, TaskItem& item, const char* keyPathKey) {
+    auto* d = Attach<RegistryValueDetails>(item, RegistryValueDetailsKind);
+    d->BaseKey = doc.ReadInteger(g, "BaseKey");
+    d->KeyPath = doc.ReadText(g, keyPathKey);
+    d->ValueName = doc.ReadText(g, "ValueName");
 }
 
 // Calls `readItem(group)` once per field of the list group's Items value,
@@ -451,13 +453,9 @@ void ReadDoneTasks(const IniDocument& doc) {
             case 0:
                 AddRegistryKey(doc.ReadInteger(g, "BaseKey"), doc.ReadText(g, "KeyPath"), 0);
                 break;
-            case 1: {
-                auto* d = Attach<RegistryValueDetails>(item, RegistryValueDetailsKind);
-                d->BaseKey = doc.ReadInteger(g, "BaseKey");
-                d->KeyPath = doc.ReadText(g, "KeyPath");
-                d->ValueName = doc.ReadText(g, "ValueName");
+            case 1:
+                ReadRegistryValue(doc, g, item, "KeyPath");
                 break;
-            }
             case 2: {
                 auto* d = Attach<FileAssociationDetails>(item, FileAssociationDetailsKind);
                 d->ProgramKey = doc.ReadText(g, "ProgramKey");
@@ -514,13 +512,9 @@ void ReadUninstallerTasks(const IniDocument& doc) {
                 AddRegistryKey(doc.ReadInteger(g, "BaseKey"), doc.ReadText(g, "Key"),
                                Low32(doc.ReadInteger(g, "ForceRemove")));
                 break;
-            case 2: {
-                auto* d = Attach<RegistryValueDetails>(item, RegistryValueDetailsKind);
-                d->BaseKey = doc.ReadInteger(g, "BaseKey");
-                d->KeyPath = doc.ReadText(g, "Key");
-                d->ValueName = doc.ReadText(g, "ValueName");
+            case 2:
+                ReadRegistryValue(doc, g, item, "Key");
                 break;
-            }
             case 3: {
                 auto* d = Attach<FileCopyDetails>(item, FileCopyDetailsKind);
                 d->SourceFile = doc.ReadText(g, "SourceFile");

@@ -78,6 +78,7 @@ private:
     };
     void LookupName(const char* name, LookupText* out) const;
     bool NameEquals(Span name, const LookupText& lowered) const;
+    bool SameName(Span a, Span b) const;  // two names of the document
     long FindKey(long group, const char* key) const;
     String Decode(Span value) const;
 
@@ -87,7 +88,7 @@ private:
     List<Group> groups_;
     List<Key> keys_;
     int32_t* groupIndex_ = nullptr;  // open addressing, -1 empty; mask groupSlots_ - 1
-    mutable long lastGroup_ = 0;  // the group found last: item lists name groups in file order
+    mutable long lastGroup_ = 0;     // the group found last: item lists name groups in file order
     size_t groupSlots_ = 0;
     mutable int32_t* keyIndex_ = nullptr;  // keys of the groups too large to scan
     mutable size_t keySlots_ = 0;

@@ -82,3 +82,17 @@ TEST(ModuleNameFromFile, BaseNameUpToTheFirstDot) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HeapReport, LabelModuleAndLine) {
+    char text[64];
+    FormatHeapReport(text, sizeof(text), 0, "Uninstaller", 42);
+    EXPECT_STREQ(text, "StringHeap corrupted: Uninstaller : 42");
+    FormatHeapReport(text, sizeof(text), 1, "Uninstaller", -3);
+    EXPECT_STREQ(text, "MemoryBase heap corrupted: Uninstaller : -3");
+    FormatHeapReport(text, sizeof(text), 2, nullptr, 0);
+    EXPECT_STREQ(text, "AllocateMemory heap corrupted:  : 0");
+}
+
+}  // namespace

@@ -10,13 +10,6 @@ namespace e2e {
 
 namespace {
 
-std::string ModuleFolder() {
-    char path[MAX_PATH * 4];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof(path));
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of('\\') + 1);
-}
-
 // The relay log that the test runner sends Wine's trace to (a Unix path).
 std::string RelayLogPath() {
     const char* unixPath = getenv("KW_RELAY_LOG");
@@ -74,11 +67,16 @@ std::vector<std::string> RelayArguments(const std::string& line, size_t open) {
     return args;
 }
 
+// The calls of `function` ("dll.Name") in the trace; Wine writes some DLL
+// names in capitals (KERNEL32), so the name is matched in any letter case.
 std::vector<std::vector<std::string>> RelayCalls(const std::string& log, const char* function) {
     std::vector<std::vector<std::string>> calls;
-    std::string needle = std::string("Call ") + function + "(";
+    std::string needle = std::string("call ") + function + "(";
+    std::transform(needle.begin(), needle.end(), needle.begin(), ::tolower);
+    std::string lowered = log;
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), ::tolower);
     size_t pos = 0;
-    while ((pos = log.find(needle, pos)) != std::string::npos) {
+    while ((pos = lowered.find(needle, pos)) != std::string::npos) {
         size_t end = log.find('\n', pos);
         std::string line =
             log.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
@@ -124,6 +122,13 @@ HWND FindForeignBox(const std::set<HWND>& answered) {
 
 }  // namespace
 
+std::string HarnessFolder() {
+    char path[MAX_PATH * 4];
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof(path));
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of('\\') + 1);
+}
+
 std::string RunOutcome::Describe() const {
     std::string s;
     for (const SeenBox& b : Boxes) {
@@ -150,7 +155,7 @@ std::string UninstallerUnderTest() {
         for (const char* p = configured; *p; p++) path += (*p == '/') ? '\\' : *p;
         return path;
     }
-    return ModuleFolder() + "uninstall.exe";
+    return HarnessFolder() + "uninstall.exe";
 }
 
 unsigned UninstallerMachine() {
@@ -362,14 +367,12 @@ RunOutcome RunAndWatch(const std::string& commandLine, Answerer answer, DWORD ti
         outcome.Boxes[i].Owner = strtoll(boxCalls[i][0].c_str(), nullptr, 16);
         outcome.Boxes[i].Flags = strtoll(boxCalls[i][3].c_str(), nullptr, 16);
     }
-    for (const char* name : {"KERNEL32.CreateProcessA", "kernel32.CreateProcessA"}) {
-        for (const auto& args : RelayCalls(log, name)) {
-            if (args.size() < 8) continue;
-            StartedProcess p;
-            p.CommandLine = args[1];
-            p.CurrentDirectory = args[7] == "00000000" ? "" : args[7];
-            outcome.Started.push_back(p);
-        }
+    for (const auto& args : RelayCalls(log, "kernel32.CreateProcessA")) {
+        if (args.size() < 8) continue;
+        StartedProcess p;
+        p.CommandLine = args[1];
+        p.CurrentDirectory = args[7] == "00000000" ? "" : args[7];
+        outcome.Started.push_back(p);
     }
     return outcome;
 }

@@ -37,6 +37,10 @@ struct RunOutcome {
 // Picks the button to press (IDOK, IDYES, ...) for a box; by default the first.
 using Answerer = std::function<int(const SeenBox&)>;
 
+// The folder of the running test program, with a trailing backslash: the
+// build puts the helper programs there.
+std::string HarnessFolder();
+
 // The uninstaller under test: KW_UNINSTALL_EXE, or uninstall.exe beside the harness.
 std::string UninstallerUnderTest();
 

@@ -10,13 +10,7 @@ using namespace e2e;
 
 namespace {
 
-std::string FaultingProgram() {
-    std::string exe = UninstallerUnderTest();
-    char path[MAX_PATH * 4];
-    DWORD n = GetModuleFileNameA(nullptr, path, sizeof(path));
-    std::string own(path, n);
-    return own.substr(0, own.find_last_of('\\') + 1) + "faulting_program.exe";
-}
+std::string FaultingProgram() { return HarnessFolder() + "faulting_program.exe"; }
 
 struct FaultCase {
     const char* Kind;

@@ -23,9 +23,7 @@ struct ProbeCase {
 };
 
 std::string Probe(const char* version) {
-    char own[MAX_PATH * 4];
-    DWORD n = GetModuleFileNameA(nullptr, own, sizeof(own));
-    std::string folder = std::string(own, n).substr(0, std::string(own, n).find_last_of('\\') + 1);
+    std::string folder = HarnessFolder();
     std::string copy = folder + "probe_" + version + ".exe";
     CopyFileA((folder + "localization_probe.exe").c_str(), copy.c_str(), FALSE);
     return copy;

@@ -38,7 +38,7 @@ REGEDIT4
 "Debugger"=-
 
 [HKEY_CURRENT_USER\Software\Wine\Debug]
-"RelayInclude"="user32.MessageBoxA;kernel32.CreateProcessA;KERNEL32.CreateProcessA"
+"RelayInclude"="user32.MessageBoxA;kernel32.CreateProcessA"
 REG
     "$WINE" regedit /S "$(echo "Z:$reg" | tr / '\\')" >/dev/null 2>&1
     "$WINESERVER" -k 2>/dev/null || true
