@@ -283,9 +283,17 @@ RunOutcome RunAndWatch(const std::string& commandLine, Answerer answer, DWORD ti
     PROCESS_INFORMATION process = {};
     std::vector<char> writable(commandLine.begin(), commandLine.end());
     writable.push_back('\0');
-    BOOL started = CreateProcessA(applicationName.empty() ? nullptr : applicationName.c_str(),
-                                  writable.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                                  nullptr, nullptr, &startup, &process);
+    // Wine now and then fails to set up a new process's address space
+    // ("failed to map the shared user data"); that is Wine's, not the
+    // program's, so the start is tried again a few times.
+    BOOL started = FALSE;
+    for (int attempt = 0; attempt < 3 && !started; attempt++) {
+        if (attempt) Sleep(200);
+        std::vector<char> line = writable;  // CreateProcessA may write into it
+        started = CreateProcessA(applicationName.empty() ? nullptr : applicationName.c_str(),
+                                 line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                                 nullptr, &startup, &process);
+    }
     SetEnvironmentVariableA("WINEDEBUG", savedLength ? saved : nullptr);
     if (!started) {
         outcome.TimedOut = true;
